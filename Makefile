@@ -1,0 +1,59 @@
+# Thin wrapper around CMake and CTest. `make demo` and `make test` work as the first command on a
+# fresh Debian 12 machine: both install what is missing, build, then run.
+
+BUILD_DIR  ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+# Warnings are errors in every build made through this file, so CI and developers see the same thing.
+WERROR     ?= ON
+CTEST_ARGS ?=
+
+# Debian packages the build, the tests, the demo and the tools need.
+PACKAGES := build-essential cmake pkg-config \
+    qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
+    g++-mingw-w64-i686 fonts-noto-cjk clang libclang-rt-14-dev xvfb
+
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCAMDESK_WERROR=$(WERROR)
+
+.PHONY: all deps build test demo run bench soak fuzz clean format
+
+all: build
+
+deps:
+	@./tools/deps.sh $(PACKAGES)
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+
+build: $(BUILD_DIR)/CMakeCache.txt
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: deps
+	$(MAKE) build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+demo: deps
+	$(MAKE) build
+	./tools/demo.sh $(BUILD_DIR)
+
+run: deps
+	$(MAKE) build
+	cd $(BUILD_DIR)/bin && ./camdesk
+
+bench: deps
+	$(MAKE) build BUILD_TYPE=Release
+	./bench/run.sh $(BUILD_DIR)
+
+soak: deps
+	$(MAKE) build
+	./tools/soak.sh $(BUILD_DIR)
+
+fuzz: deps
+	./fuzz/run.sh
+
+clean:
+	rm -rf $(BUILD_DIR)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

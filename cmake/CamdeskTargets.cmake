@@ -1,0 +1,63 @@
+# Shared helpers for the project's targets: warnings, export headers, tests.
+include(GenerateExportHeader)
+
+option(CAMDESK_WERROR "Treat compiler warnings as errors" OFF)
+
+function(camdesk_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4)
+        if(CAMDESK_WERROR)
+            target_compile_options(${target} PRIVATE /WX)
+        endif()
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra)
+        if(CAMDESK_WERROR)
+            target_compile_options(${target} PRIVATE -Werror)
+        endif()
+    endif()
+endfunction()
+
+# camdesk_library(<name> <alias-namespace> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+# A shared library with a generated export header <lowername>_export.h in the build tree.
+function(camdesk_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+    add_library(${name} SHARED ${ARG_SOURCES})
+    add_library(${name}::${name} ALIAS ${name})
+    string(TOLOWER ${name} lower)
+    generate_export_header(${name} BASE_NAME ${lower} EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/${lower}_export.h)
+    target_compile_features(${name} PUBLIC cxx_std_17)
+    target_include_directories(${name} PUBLIC
+        $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
+        $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}>
+        $<INSTALL_INTERFACE:include/${lower}>)
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+    set_target_properties(${name} PROPERTIES
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON
+        LIBRARY_OUTPUT_DIRECTORY ${CAMDESK_OUTPUT_DIR}
+        RUNTIME_OUTPUT_DIRECTORY ${CAMDESK_OUTPUT_DIR})
+    camdesk_warnings(${name})
+    install(TARGETS ${name} EXPORT CamdeskTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+endfunction()
+
+# camdesk_test(<name> SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])
+# One QTest executable registered with CTest, run headless.
+function(camdesk_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    target_compile_features(${name} PRIVATE cxx_std_17)
+    camdesk_warnings(${name})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CAMDESK_TEST_OUTPUT_DIR})
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CAMDESK_ARTIFACTS=${CAMDESK_ARTIFACTS_DIR}"
+        LABELS "${ARG_LABELS}")
+endfunction()

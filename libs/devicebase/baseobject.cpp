@@ -1,0 +1,5 @@
+#include "baseobject.h"
+
+BaseObject::BaseObject(QObject* parent) : QObject(parent) {}
+
+BaseObject::~BaseObject() = default;

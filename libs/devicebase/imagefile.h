@@ -1,0 +1,18 @@
+#ifndef IMAGEFILE_H
+#define IMAGEFILE_H
+
+#include "devicebase_export.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// A picture file read from a device: where it came from and its undecoded bytes.
+struct DEVICEBASE_EXPORT ImageFile {
+    QString path;      // full path on the device, '/' separated
+    QString name;      // file name only
+    QDateTime modified;
+    QByteArray data;   // the file's content as stored (PNG, JPEG or BMP)
+};
+
+#endif // IMAGEFILE_H

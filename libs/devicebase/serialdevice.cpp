@@ -1,0 +1,5 @@
+#include "serialdevice.h"
+
+SerialDevice::SerialDevice(QObject* parent) : Endpoint(parent) {}
+
+SerialDevice::~SerialDevice() = default;

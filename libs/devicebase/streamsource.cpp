@@ -1,0 +1,5 @@
+#include "streamsource.h"
+
+StreamSource::StreamSource(QObject* parent) : SerialDevice(parent) {}
+
+StreamSource::~StreamSource() = default;

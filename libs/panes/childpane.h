@@ -1,0 +1,43 @@
+#ifndef CHILDPANE_H
+#define CHILDPANE_H
+
+#include "panes_export.h"
+
+#include <devicemanager.h>
+
+#include <QMdiSubWindow>
+
+struct ImageFile;
+
+// An MDI sub-window that shows one device mode.
+class PANES_EXPORT ChildPane : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ChildPane(DeviceManager::Mode mode, const QString& language, QWidget* parent = nullptr,
+              Qt::WindowFlags flags = Qt::WindowFlags());
+    ~ChildPane() override;
+
+    DeviceManager::Mode mode() const { return m_mode; }
+    QString language() const { return m_language; }
+
+    virtual void initWidget();
+    virtual void initConnection();
+    virtual void initAction();
+    // A file read from the device for this pane; used only during the call.
+    virtual void setFile(ImageFile* file);
+
+signals:
+    // Camera parameters to send (int16 at offsets 6 and 8, uint8 at offset 10 of d).
+    void pullImage(QObject* info, DeviceManager::Mode mode, char* d);
+    // The pane asks to be closed.
+    void subClose(DeviceManager::Mode mode);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    DeviceManager::Mode m_mode;
+    QString m_language;
+};
+
+#endif // CHILDPANE_H

@@ -1,0 +1,48 @@
+#ifndef LIVEPANE_H
+#define LIVEPANE_H
+
+#include "childpane.h"
+#include "optionparam.h"
+
+#include <QPixmap>
+
+class QAction;
+
+// The live picture of a video mode: the picture scaled with crisp pixels, the colour scale of the
+// current palette, frame rate, the camera's readings and alarm switches, and picture saving.
+class PANES_EXPORT LivePane : public ChildPane {
+    Q_OBJECT
+public:
+    LivePane(DeviceManager::Mode mode, const QString& language, QWidget* parent = nullptr,
+             Qt::WindowFlags flags = Qt::WindowFlags());
+    ~LivePane() override;
+
+    virtual void setPixmap(const QPixmap& pixmap);
+
+    void setOptionsParam(const OptionParam& param);
+    OptionParam optionsParam() const;
+    // The palette of the next pictures: 256 RGB565 entries, owned by the caller.
+    void setVideoPlat(ushort* plat);
+    // The frame's extended information (the whole frame record); used only during the call.
+    void setVideoExtendParam(char* param);
+    // Writes the current picture as PNG at its native size; true only when the file was written.
+    bool SaveToPicture(const QString& fileName);
+    void stopSound();
+
+    // Offers the owner's capture action as a button on the pane (the action stays the owner's).
+    void setCaptureAction(QAction* action);
+
+    bool hasPicture() const;
+    QPixmap picture() const;
+
+signals:
+    void updateOptionParam(const OptionParam& param);
+    // A picture has been shown; hasPicture() changes from false to true with the first one.
+    void pictureShown();
+
+private:
+    class Private;
+    Private* d;
+};
+
+#endif // LIVEPANE_H
