@@ -13,8 +13,9 @@ public:
                      const QVariant& tag = QVariant());
 
     QByteArray content; // bytes to send
-    bool flag;          // the sender expects a reply
-    int param;          // reply time-out in ms; negative: the sender judges the reply itself
+    bool flag;          // the sender expects a reply; false: done once handed over, no respond() awaited
+    int param;          // reply time-out in ms for the receiver; negative: the receiver judges the reply
+                        // itself. The Commander carries it and waits for respond() regardless.
     QVariant tag;       // caller's own data
     bool marked;        // set by the Commander once the command has been handed over
 };

@@ -34,7 +34,8 @@ public:
     // content is already waiting to be handed over.
     bool appendCommand(Command* command, bool standing, bool unique);
 
-    // Answer for the command handed over last; ok tells whether it succeeded.
+    // Answer for the command handed over last; ok tells whether it succeeded. Ignored when no
+    // answer is outstanding (after stop(), or a second answer).
     void respond(bool ok);
 
     int pendingCount() const; // one-shot commands waiting, for tests and diagnostics
@@ -43,6 +44,9 @@ signals:
     void nextCommand(Command* command);
 
 private:
+    void schedule();
+    void handOver();
+
     class Private;
     Private* d;
 };
