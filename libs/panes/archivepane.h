@@ -4,8 +4,10 @@
 #include "childpane.h"
 
 #include <QList>
+#include <QPixmap>
 #include <QStringList>
 
+class QListWidgetItem;
 class QUrlInfo;
 
 // Browses the pictures stored on a device's disks and shows one of them.
@@ -16,9 +18,16 @@ public:
                 Qt::WindowFlags flags = Qt::WindowFlags());
     ~ArchivePane() override;
 
+    void initWidget() override;
+    void initConnection() override;
+    void initAction() override;
+
     virtual void setFiles(QList<QUrlInfo*> files);
     void setUDisks(QStringList disks);
     void setFile(ImageFile* file) override;
+
+    // The picture opened last; null when none is shown.
+    QPixmap shownPicture() const;
 
 signals:
     // The files the user asked to open (QUrlInfo::name() is the file's full path). The pane owns
@@ -26,6 +35,10 @@ signals:
     void updateFiles(QList<QUrlInfo*> files, DeviceManager::Mode mode);
 
 private:
+    void rescan();
+    void scanSlice();
+    void requestFile(QListWidgetItem* item);
+
     class Private;
     Private* d;
 };

@@ -7,6 +7,10 @@
 
 #include <QMdiSubWindow>
 
+class QBoxLayout;
+class QHBoxLayout;
+class QLabel;
+class QToolButton;
 struct ImageFile;
 
 // An MDI sub-window that shows one device mode.
@@ -35,9 +39,20 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+    // A widget in the pane's tool row, left of the close button.
+    void addToolWidget(QWidget* widget);
+    // The pane's body below the tool row.
+    QBoxLayout* bodyLayout() const { return m_body; }
+
 private:
+    void buildFrame();
+
     DeviceManager::Mode m_mode;
     QString m_language;
+    QHBoxLayout* m_toolRow = nullptr;
+    QBoxLayout* m_body = nullptr;
+    QLabel* m_title = nullptr;
+    QToolButton* m_closeButton = nullptr;
 };
 
 #endif // CHILDPANE_H

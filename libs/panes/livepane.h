@@ -17,6 +17,10 @@ public:
              Qt::WindowFlags flags = Qt::WindowFlags());
     ~LivePane() override;
 
+    void initWidget() override;
+    void initConnection() override;
+    void initAction() override;
+
     virtual void setPixmap(const QPixmap& pixmap);
 
     void setOptionsParam(const OptionParam& param);
@@ -34,6 +38,9 @@ public:
 
     bool hasPicture() const;
     QPixmap picture() const;
+    // An alarm is shown now; the alarm sound is on now.
+    bool isAlarmActive() const;
+    bool isSounding() const;
 
 signals:
     void updateOptionParam(const OptionParam& param);
@@ -41,6 +48,13 @@ signals:
     void pictureShown();
 
 private:
+    void onOptionToggled();
+    void onParamsEdited();
+    void applyCameraParams();
+    void updateAlarm();
+    void updateStats();
+    void showReadings();
+
     class Private;
     Private* d;
 };

@@ -1,0 +1,447 @@
+#include "livepane.h"
+
+#include "alarmlog.h"
+#include "alarmrule.h"
+#include "colourbar.h"
+#include "livereadings.h"
+#include "paneslogging.h"
+#include "pictureview.h"
+
+#include <km420frame.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr int soundIntervalMs = 700;
+constexpr int statsIntervalMs = 500;
+// After Apply the camera echoes the new values a few frames later; until then the frames still
+// carry the old ones, which must not overwrite what the user just sent.
+constexpr int applyHoldMs = 1500;
+
+const char* const alarmOnStyle =
+    "QLabel { background-color: #DC5000; color: white; font-weight: bold; padding: 4px; border-radius: 3px; }";
+const char* const alarmOffStyle = "QLabel { padding: 4px; }";
+
+} // namespace
+
+class LivePane::Private {
+public:
+    PictureView* view = nullptr;
+    ColourBar* bar = nullptr;
+    QLabel* lblMax = nullptr;
+    QLabel* lblMin = nullptr;
+    QLabel* lblCentre = nullptr;
+    QLabel* lblFps = nullptr;
+    QLabel* lblFrames = nullptr;
+    QLabel* lblAlarm = nullptr;
+    QToolButton* btnSilence = nullptr;
+    QToolButton* btnCapture = nullptr;
+    QCheckBox* chkAlarm = nullptr;
+    QCheckBox* chkSound = nullptr;
+    QCheckBox* chkLog = nullptr;
+    QCheckBox* chkMin = nullptr;
+    QCheckBox* chkMax = nullptr;
+    QDoubleSpinBox* spnHigh = nullptr;
+    QDoubleSpinBox* spnLow = nullptr;
+    QDoubleSpinBox* spnEmissivity = nullptr;
+    QPushButton* btnApply = nullptr;
+
+    OptionParam options;
+    LiveReadings readings;
+    LiveReadings shownReadings;
+    std::array<char, Km420Frame::ParamBlockSize> lastHead{};
+    std::array<char, Km420Frame::ParamBlockSize> paramBuffer{};
+    bool paramsEdited = false;
+    bool spinsStale = false; // the spin boxes do not show the camera's values yet
+    QElapsedTimer applyHold;
+
+    AlarmRule::Causes causes;
+    bool silenced = false;
+    QTimer soundTimer;
+
+    QPixmap picture;
+    quint64 framesShown = 0;
+    quint64 framesAtStats = 0;
+    QElapsedTimer statsClock;
+    QTimer statsTimer;
+};
+
+LivePane::LivePane(DeviceManager::Mode mode, const QString& language, QWidget* parent, Qt::WindowFlags flags)
+    : ChildPane(mode, language, parent, flags), d(new Private)
+{
+    initWidget();
+    initConnection();
+    initAction();
+}
+
+LivePane::~LivePane()
+{
+    d->soundTimer.stop();
+    delete d;
+}
+
+void LivePane::initWidget()
+{
+    d->view = new PictureView;
+    d->view->setObjectName(QStringLiteral("pictureView"));
+    d->view->setPlaceholderText(tr("Waiting for the camera..."));
+    d->view->setCentreMarker(true);
+
+    d->bar = new ColourBar;
+    d->bar->setObjectName(QStringLiteral("colourBar"));
+    d->bar->setLabels(tr("--"), tr("--"));
+
+    auto valueLabel = [this](const char* name) {
+        auto* label = new QLabel(tr("--"));
+        label->setObjectName(QLatin1String(name));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0 \u00B0C")));
+        return label;
+    };
+    auto* readingsBox = new QGroupBox(tr("Readings"));
+    auto* readingsForm = new QFormLayout(readingsBox);
+    d->lblMax = valueLabel("lblMax");
+    d->lblMin = valueLabel("lblMin");
+    d->lblCentre = valueLabel("lblCentre");
+    d->lblFps = valueLabel("lblFps");
+    d->lblFrames = valueLabel("lblFrames");
+    readingsForm->addRow(tr("Max:"), d->lblMax);
+    readingsForm->addRow(tr("Min:"), d->lblMin);
+    readingsForm->addRow(tr("Centre:"), d->lblCentre);
+    readingsForm->addRow(tr("Frame rate:"), d->lblFps);
+    readingsForm->addRow(tr("Frames shown:"), d->lblFrames);
+
+    d->lblAlarm = new QLabel(tr("No alarm"));
+    d->lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
+    d->lblAlarm->setAlignment(Qt::AlignCenter);
+    d->lblAlarm->setWordWrap(true);
+    d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
+    d->btnSilence = new QToolButton;
+    d->btnSilence->setObjectName(QStringLiteral("btnSilence"));
+    d->btnSilence->setText(tr("Silence"));
+    d->btnSilence->setToolTip(tr("Stop the alarm sound"));
+    d->btnSilence->setEnabled(false);
+    auto* alarmRow = new QHBoxLayout;
+    alarmRow->addWidget(d->lblAlarm, 1);
+    alarmRow->addWidget(d->btnSilence);
+
+    auto* alarmBox = new QGroupBox(tr("Alarm"));
+    auto* alarmLayout = new QVBoxLayout(alarmBox);
+    d->chkAlarm = new QCheckBox(tr("Enable alarm"));
+    d->chkMax = new QCheckBox(tr("Alarm above high limit"));
+    d->chkMin = new QCheckBox(tr("Alarm below low limit"));
+    d->chkSound = new QCheckBox(tr("Sound"));
+    d->chkLog = new QCheckBox(tr("Write alarm log"));
+    d->chkAlarm->setObjectName(QStringLiteral("chkAlarm"));
+    d->chkMax->setObjectName(QStringLiteral("chkMaxAlarm"));
+    d->chkMin->setObjectName(QStringLiteral("chkMinAlarm"));
+    d->chkSound->setObjectName(QStringLiteral("chkAlarmSound"));
+    d->chkLog->setObjectName(QStringLiteral("chkLogGeneration"));
+    alarmLayout->addWidget(d->chkAlarm);
+    for (QCheckBox* sub : {d->chkMax, d->chkMin, d->chkSound, d->chkLog}) {
+        auto* row = new QHBoxLayout;
+        row->addSpacing(16);
+        row->addWidget(sub);
+        alarmLayout->addLayout(row);
+    }
+    alarmLayout->addLayout(alarmRow);
+
+    auto* cameraBox = new QGroupBox(tr("Camera settings"));
+    auto* cameraForm = new QFormLayout(cameraBox);
+    auto tempSpin = [](const char* name) {
+        auto* spin = new QDoubleSpinBox;
+        spin->setObjectName(QLatin1String(name));
+        spin->setDecimals(1);
+        spin->setRange(-3276.8, 3276.7);
+        spin->setSingleStep(1.0);
+        spin->setSuffix(QStringLiteral(" \u00B0C"));
+        spin->setKeyboardTracking(false);
+        return spin;
+    };
+    d->spnHigh = tempSpin("spnAlarmHigh");
+    d->spnLow = tempSpin("spnAlarmLow");
+    d->spnEmissivity = new QDoubleSpinBox;
+    d->spnEmissivity->setObjectName(QStringLiteral("spnEmissivity"));
+    d->spnEmissivity->setDecimals(2);
+    d->spnEmissivity->setRange(0.01, 1.0);
+    d->spnEmissivity->setSingleStep(0.01);
+    d->spnEmissivity->setValue(0.95);
+    d->spnEmissivity->setKeyboardTracking(false);
+    d->btnApply = new QPushButton(tr("Apply"));
+    d->btnApply->setObjectName(QStringLiteral("btnApply"));
+    d->btnApply->setToolTip(tr("Send these settings to the camera"));
+    d->btnApply->setEnabled(false);
+    cameraForm->addRow(tr("High limit:"), d->spnHigh);
+    cameraForm->addRow(tr("Low limit:"), d->spnLow);
+    cameraForm->addRow(tr("Emissivity:"), d->spnEmissivity);
+    cameraForm->addRow(QString(), d->btnApply);
+
+    auto* side = new QWidget;
+    side->setObjectName(QStringLiteral("sidePanel"));
+    side->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(readingsBox);
+    sideLayout->addWidget(alarmBox);
+    sideLayout->addWidget(cameraBox);
+    sideLayout->addStretch(1);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addWidget(d->view, 1);
+    row->addWidget(d->bar);
+    row->addWidget(side);
+    bodyLayout()->addLayout(row, 1);
+
+    setOptionsParam(d->options);
+}
+
+void LivePane::initConnection()
+{
+    for (QCheckBox* box : {d->chkAlarm, d->chkSound, d->chkLog, d->chkMin, d->chkMax})
+        connect(box, &QCheckBox::toggled, this, &LivePane::onOptionToggled);
+    for (QDoubleSpinBox* spin : {d->spnHigh, d->spnLow, d->spnEmissivity})
+        connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &LivePane::onParamsEdited);
+    connect(d->btnApply, &QPushButton::clicked, this, &LivePane::applyCameraParams);
+    connect(d->btnSilence, &QToolButton::clicked, this, &LivePane::stopSound);
+
+    d->soundTimer.setInterval(soundIntervalMs);
+    connect(&d->soundTimer, &QTimer::timeout, this, [] { QApplication::beep(); });
+    d->statsTimer.setInterval(statsIntervalMs);
+    connect(&d->statsTimer, &QTimer::timeout, this, &LivePane::updateStats);
+}
+
+void LivePane::initAction() {}
+
+void LivePane::setPixmap(const QPixmap& pixmap)
+{
+    if (pixmap.isNull())
+        return;
+    d->picture = pixmap;
+    d->view->setPixmap(pixmap);
+    if (d->framesShown++ == 0) {
+        d->statsClock.start();
+        d->statsTimer.start();
+        updateStats();
+    }
+    emit pictureShown();
+}
+
+void LivePane::setOptionsParam(const OptionParam& param)
+{
+    d->options = param;
+    const std::pair<QCheckBox*, bool> boxes[] = {{d->chkAlarm, param.allowAlarm},
+                                                 {d->chkSound, param.allowAlarmSound},
+                                                 {d->chkLog, param.allowLogGeneration},
+                                                 {d->chkMin, param.allowMinAlarm},
+                                                 {d->chkMax, param.allowMaxAlarm}};
+    for (const auto& [box, on] : boxes) {
+        const QSignalBlocker blocker(box);
+        box->setChecked(on);
+    }
+    for (QCheckBox* sub : {d->chkSound, d->chkLog, d->chkMin, d->chkMax})
+        sub->setEnabled(param.allowAlarm);
+    updateAlarm();
+}
+
+OptionParam LivePane::optionsParam() const { return d->options; }
+
+void LivePane::onOptionToggled()
+{
+    d->options.allowAlarm = d->chkAlarm->isChecked();
+    d->options.allowAlarmSound = d->chkSound->isChecked();
+    d->options.allowLogGeneration = d->chkLog->isChecked();
+    d->options.allowMinAlarm = d->chkMin->isChecked();
+    d->options.allowMaxAlarm = d->chkMax->isChecked();
+    for (QCheckBox* sub : {d->chkSound, d->chkLog, d->chkMin, d->chkMax})
+        sub->setEnabled(d->options.allowAlarm);
+    updateAlarm();
+    emit updateOptionParam(d->options);
+}
+
+void LivePane::setVideoPlat(ushort* plat) { d->bar->setPalette565(plat); }
+
+void LivePane::setVideoExtendParam(char* param)
+{
+    if (!param)
+        return;
+    std::memcpy(d->lastHead.data(), param, d->lastHead.size());
+    d->readings = LiveReadings::fromRecord(param);
+    showReadings();
+    updateAlarm();
+}
+
+void LivePane::showReadings()
+{
+    const LiveReadings& now = d->readings;
+    LiveReadings& shown = d->shownReadings;
+    auto temperature = [](qint16 tenths) { return tr("%1 \u00B0C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
+    const bool first = !shown.valid;
+    // Labels are set only when their value changes: most frames change few of them.
+    if (first || now.maxTemp != shown.maxTemp)
+        d->lblMax->setText(temperature(now.maxTemp));
+    if (first || now.minTemp != shown.minTemp)
+        d->lblMin->setText(temperature(now.minTemp));
+    if (first || now.centreTemp != shown.centreTemp)
+        d->lblCentre->setText(temperature(now.centreTemp));
+    if (first || now.scaleLow != shown.scaleLow || now.scaleHigh != shown.scaleHigh)
+        d->bar->setLabels(temperature(now.scaleHigh), temperature(now.scaleLow));
+
+    const bool paramsDiffer = first || d->spinsStale || now.alarmHigh != shown.alarmHigh ||
+                              now.alarmLow != shown.alarmLow || now.emissivity != shown.emissivity;
+    if (paramsDiffer) {
+        const bool holding = d->applyHold.isValid() && !d->applyHold.hasExpired(applyHoldMs);
+        const bool editing = d->paramsEdited || d->spnHigh->hasFocus() || d->spnLow->hasFocus() ||
+                             d->spnEmissivity->hasFocus();
+        d->spinsStale = holding || editing;
+        if (!d->spinsStale) {
+            const QSignalBlocker high(d->spnHigh), low(d->spnLow), emissivity(d->spnEmissivity);
+            d->spnHigh->setValue(now.alarmHigh / 10.0);
+            d->spnLow->setValue(now.alarmLow / 10.0);
+            d->spnEmissivity->setValue(now.emissivity / 100.0);
+        }
+    }
+    shown = now;
+}
+
+void LivePane::onParamsEdited()
+{
+    d->paramsEdited = true;
+    d->btnApply->setEnabled(true);
+}
+
+void LivePane::applyCameraParams()
+{
+    // The camera reads only the three parameters; the rest of the buffer repeats the last frame.
+    d->paramBuffer = d->lastHead;
+    LiveReadings::writeCameraParams(d->paramBuffer.data(), LiveReadings::toTenths(d->spnHigh->value()),
+                                    LiveReadings::toTenths(d->spnLow->value()),
+                                    LiveReadings::toHundredths(d->spnEmissivity->value()));
+    d->paramsEdited = false;
+    d->btnApply->setEnabled(false);
+    d->applyHold.start();
+    emit pullImage(this, mode(), d->paramBuffer.data());
+}
+
+void LivePane::updateAlarm()
+{
+    const AlarmRule::Causes previous = d->causes;
+    const AlarmRule::Causes current = AlarmRule::evaluate(d->options, d->readings);
+    d->causes = current;
+    const AlarmRule::Causes onset = AlarmRule::onset(previous, current);
+
+    if (current != previous) {
+        d->view->setAlarm(current != AlarmRule::NoAlarm);
+        if (current == AlarmRule::NoAlarm) {
+            d->lblAlarm->setText(tr("No alarm"));
+            d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
+        } else {
+            QString text;
+            if (current == (AlarmRule::AboveHigh | AlarmRule::BelowLow))
+                text = tr("ALARM: above high and below low limit");
+            else if (current.testFlag(AlarmRule::AboveHigh))
+                text = tr("ALARM: above high limit");
+            else
+                text = tr("ALARM: below low limit");
+            d->lblAlarm->setText(text);
+            d->lblAlarm->setStyleSheet(QLatin1String(alarmOnStyle));
+        }
+    }
+
+    if (current == AlarmRule::NoAlarm || onset != AlarmRule::NoAlarm)
+        d->silenced = false;
+    const bool sound = current != AlarmRule::NoAlarm && d->options.allowAlarmSound && !d->silenced;
+    if (sound && !d->soundTimer.isActive()) {
+        QApplication::beep();
+        d->soundTimer.start();
+    } else if (!sound && d->soundTimer.isActive()) {
+        d->soundTimer.stop();
+    }
+    d->btnSilence->setEnabled(d->soundTimer.isActive());
+
+    if (onset != AlarmRule::NoAlarm && d->options.allowLogGeneration) {
+        const QDateTime now = QDateTime::currentDateTime();
+        AlarmLog::append(d->options.historyFilesPath, now.date(), AlarmRule::csvLine(now, current, d->readings));
+    }
+}
+
+void LivePane::updateStats()
+{
+    const qint64 elapsed = d->statsClock.restart();
+    const quint64 frames = d->framesShown - d->framesAtStats;
+    d->framesAtStats = d->framesShown;
+    const double fps = elapsed > 0 ? frames * 1000.0 / elapsed : 0.0;
+    d->lblFps->setText(tr("%1 fps").arg(QLocale().toString(fps, 'f', 1)));
+    d->lblFrames->setText(QLocale().toString(d->framesShown));
+}
+
+bool LivePane::SaveToPicture(const QString& fileName)
+{
+    if (fileName.isEmpty() || d->picture.isNull())
+        return false;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcPanesLive) << "cannot open" << fileName << file.errorString();
+        return false;
+    }
+    if (!d->picture.toImage().save(&file, "PNG")) {
+        qCWarning(lcPanesLive) << "cannot encode picture to" << fileName;
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        qCWarning(lcPanesLive) << "cannot write" << fileName << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void LivePane::stopSound()
+{
+    d->soundTimer.stop();
+    if (d->causes != AlarmRule::NoAlarm)
+        d->silenced = true;
+    d->btnSilence->setEnabled(false);
+}
+
+void LivePane::setCaptureAction(QAction* action)
+{
+    if (!d->btnCapture) {
+        d->btnCapture = new QToolButton;
+        d->btnCapture->setObjectName(QStringLiteral("btnCapture"));
+        d->btnCapture->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        addToolWidget(d->btnCapture);
+    }
+    if (action)
+        d->btnCapture->setDefaultAction(action);
+    d->btnCapture->setVisible(action != nullptr);
+}
+
+bool LivePane::hasPicture() const { return !d->picture.isNull(); }
+
+QPixmap LivePane::picture() const { return d->picture; }
+
+bool LivePane::isAlarmActive() const { return d->causes != AlarmRule::NoAlarm; }
+
+bool LivePane::isSounding() const { return d->soundTimer.isActive(); }

@@ -1,0 +1,57 @@
+#include "livereadings.h"
+
+#include <km420frame.h>
+
+#include <cmath>
+#include <limits>
+
+LiveReadings LiveReadings::fromRecord(const char* record)
+{
+    LiveReadings r;
+    if (!record)
+        return r;
+    using namespace Km420Frame;
+    r.valid = true;
+    r.alarmHigh = readInt16(record, AlarmHighOffset);
+    r.alarmLow = readInt16(record, AlarmLowOffset);
+    r.emissivity = static_cast<quint8>(record[EmissivityOffset]);
+    r.minTemp = readInt16(record, MinTempOffset);
+    r.maxTemp = readInt16(record, MaxTempOffset);
+    r.centreTemp = readInt16(record, CentreTempOffset);
+    r.scaleLow = readInt16(record, ScaleLowOffset);
+    r.scaleHigh = readInt16(record, ScaleHighOffset);
+    r.sequence = readUInt32(record, SequenceOffset);
+    return r;
+}
+
+void LiveReadings::writeCameraParams(char* buffer, qint16 alarmHigh, qint16 alarmLow, quint8 emissivity)
+{
+    using namespace Km420Frame;
+    writeInt16(buffer, AlarmHighOffset, alarmHigh);
+    writeInt16(buffer, AlarmLowOffset, alarmLow);
+    buffer[EmissivityOffset] = static_cast<char>(emissivity);
+}
+
+qint16 LiveReadings::toTenths(double celsius)
+{
+    if (std::isnan(celsius))
+        return 0;
+    const double t = std::round(celsius * 10.0);
+    if (t <= std::numeric_limits<qint16>::min())
+        return std::numeric_limits<qint16>::min();
+    if (t >= std::numeric_limits<qint16>::max())
+        return std::numeric_limits<qint16>::max();
+    return static_cast<qint16>(t);
+}
+
+quint8 LiveReadings::toHundredths(double emissivity)
+{
+    if (std::isnan(emissivity))
+        return 100;
+    const double h = std::round(emissivity * 100.0);
+    if (h < 1.0)
+        return 1;
+    if (h > 100.0)
+        return 100;
+    return static_cast<quint8>(h);
+}
