@@ -1,0 +1,579 @@
+#include "mainwindow.h"
+
+#include "appinfo.h"
+#include "documentopener.h"
+#include "optiondialog.h"
+#include "optionsfile.h"
+
+#include <archivepane.h>
+#include <junction.h>
+#include <livepane.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+// Role under which each tree item records what it stands for: 0 for a group, the address of its
+// ModeEntry for a kind.
+constexpr int EntryRole = Qt::UserRole + 1;
+const QColor activeColour(QStringLiteral("#DC5000"));
+
+// The connection groups and content kinds are kept untranslated and translated where shown.
+const char* const groupWifi = QT_TRANSLATE_NOOP("MainWindow", "Wi-Fi");
+const char* const groupUsb = QT_TRANSLATE_NOOP("MainWindow", "USB");
+const char* const kindFile = QT_TRANSLATE_NOOP("MainWindow", "File");
+const char* const kindVideo = QT_TRANSLATE_NOOP("MainWindow", "Video");
+
+using DM = DeviceManager;
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("%1 V%2").arg(appName, appVersion));
+    setWindowIcon(QIcon(QStringLiteral(":image/app5.ico")));
+    m_documentOpener = openDocument;
+
+    readOptions();
+    initDevice();
+    initAction();
+    initWidget();
+    initConnection();
+    restoreWindowState();
+
+    QTimer::singleShot(0, this, &MainWindow::slotShowFinished);
+}
+
+MainWindow::~MainWindow()
+{
+    // Every mode was closed by the close sequence; the Junction must not call back into a window
+    // that is going away.
+    if (m_junction) {
+        m_junction->disconnect(this);
+        delete m_junction;
+    }
+    qDeleteAll(m_modeEntries);
+    delete m_treeWidget;
+    for (QAction* action : {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionClose,
+                            m_actionManual})
+        delete action;
+}
+
+QString MainWindow::optionsPath() const
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
+}
+
+QString MainWindow::trKey(const QString& key) const
+{
+    return tr(key.toLocal8Bit().constData());
+}
+
+void MainWindow::readOptions()
+{
+    m_optionParam.historyFilesPath = QCoreApplication::applicationDirPath() + QStringLiteral("/History");
+    OptionsFile::readOptions(optionsPath(), m_optionParam);
+}
+
+void MainWindow::restoreWindowState()
+{
+    const OptionsFile::WindowState saved = OptionsFile::readWindowState(optionsPath());
+    // Data Qt refuses leaves the window as it was built.
+    if (saved.hasGeometry)
+        restoreGeometry(saved.geometry);
+    if (saved.hasState)
+        restoreState(saved.state, 0);
+}
+
+void MainWindow::writeOptions()
+{
+    if (!OptionsFile::write(optionsPath(), m_optionParam, saveGeometry(), saveState(0)))
+        QMessageBox::warning(this, QString(), tr("Can not open file."), QMessageBox::Ok);
+}
+
+void MainWindow::initDevice()
+{
+    m_junction = new Junction;
+    const struct {
+        DM::Mode mode;
+        const char* group;
+        const char* kind;
+    } entries[] = {
+        {DM::WifiFile, groupWifi, kindFile},
+        {DM::WifiVideo, groupWifi, kindVideo},
+        {DM::UsbFile, groupUsb, kindFile},
+        {DM::UsbVideo, groupUsb, kindVideo},
+    };
+    for (const auto& e : entries) {
+        auto* entry = new ModeEntry;
+        entry->mode = e.mode;
+        entry->group = QString::fromLatin1(e.group);
+        entry->kind = QString::fromLatin1(e.kind);
+        m_modeEntries.append(entry);
+    }
+}
+
+void MainWindow::initAction()
+{
+    m_actionConnect = new QAction(QIcon(QStringLiteral(":/image/refresh.png")), tr("Connect"));
+    m_actionDisconnect = new QAction(QIcon(QStringLiteral(":/image/disconnect.png")), tr("Disconnect"));
+    m_actionDisconnect->setEnabled(false);
+    m_actionOption = new QAction(QIcon(QStringLiteral(":/image/options.png")), tr("Option"));
+    m_actionCapture = new QAction(QIcon(QStringLiteral(":/image/capture.png")), tr("Capture"));
+    m_actionClose = new QAction(QIcon(QStringLiteral(":/image/exit3.png")), tr("Close"));
+    m_actionManual = new QAction(QIcon(QStringLiteral(":/image/manual.png")), tr("User Manual"));
+    m_actionCapture->setEnabled(false);
+}
+
+void MainWindow::initWidget()
+{
+    QFile sheet(QStringLiteral(":/image/%1.css").arg(QStringLiteral("black")));
+    if (sheet.open(QIODevice::ReadOnly)) {
+        QByteArray text = sheet.readAll();
+        const int zero = text.indexOf('\0');
+        if (zero >= 0)
+            text.truncate(zero);
+        qApp->setStyleSheet(QString::fromLatin1(text));
+        sheet.close();
+    }
+
+    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
+    fileMenu->addAction(m_actionConnect);
+    fileMenu->addAction(m_actionDisconnect);
+    // Capture sits where users look for it; it is enabled only while it can do something.
+    fileMenu->addAction(m_actionCapture);
+    fileMenu->addAction(m_actionOption);
+    fileMenu->addAction(m_actionClose);
+    QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
+    helpMenu->addAction(m_actionManual);
+
+    m_statusBar = new QStatusBar;
+    setStatusBar(m_statusBar);
+    m_statusLabel = new QLabel;
+    m_statusLabel->setMinimumWidth(60);
+    m_statusLabel->setAlignment(Qt::AlignLeft);
+    m_statusLabel->setStyleSheet(QStringLiteral("font-weight:bold;"));
+    m_statusBar->addPermanentWidget(m_statusLabel, 0);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setTabsClosable(true);
+    m_mdiArea->setBackground(Qt::NoBrush);
+    m_mdiArea->setTabsMovable(true);
+    for (QTabBar* bar : m_mdiArea->findChildren<QTabBar*>())
+        bar->setDrawBase(false);
+
+    m_treeWidget = new QTreeWidget;
+    m_treeWidget->setColumnCount(2);
+    m_treeWidget->setMinimumWidth(180);
+    m_treeWidget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_treeWidget->header()->hide();
+    for (ModeEntry* entry : qAsConst(m_modeEntries)) {
+        QTreeWidgetItem* group = findChildItem(m_treeWidget->invisibleRootItem(), trKey(entry->group));
+        if (!group) {
+            group = new QTreeWidgetItem;
+            group->setText(0, trKey(entry->group));
+            group->setData(0, EntryRole, 0);
+            group->setIcon(0, QIcon(QStringLiteral(":/image/%1.png").arg(entry->group)));
+            m_treeWidget->invisibleRootItem()->addChild(group);
+        }
+        QTreeWidgetItem* kind = findChildItem(group, trKey(entry->kind));
+        if (!kind) {
+            kind = new QTreeWidgetItem;
+            kind->setText(0, trKey(entry->kind));
+            kind->setData(0, EntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry)));
+            kind->setIcon(0, QIcon(QStringLiteral(":/image/%1.png").arg(entry->kind)));
+            group->addChild(kind);
+        }
+    }
+    m_treeWidget->expandAll();
+    m_treeWidget->hide();
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->addWidget(m_mdiArea);
+    setCentralWidget(m_splitter);
+}
+
+void MainWindow::initConnection()
+{
+    for (QAction* action :
+         {m_actionConnect, m_actionCapture, m_actionDisconnect, m_actionClose, m_actionOption, m_actionManual})
+        connect(action, &QAction::triggered, this, &MainWindow::slotActionTriggered);
+    connect(m_treeWidget, &QTreeWidget::itemActivated, this, &MainWindow::on_m_treeWidget_itemActivated);
+
+    connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
+    connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);
+    connect(m_junction, &Junction::imageReadFile, this, &MainWindow::slotImageReadFile);
+    connect(m_junction, &Junction::imageReadVideo, this, &MainWindow::slotImageReadVideo);
+    connect(m_junction, &Junction::disksFresh, this, &MainWindow::slotDisksFresh);
+    connect(m_junction, &Junction::updateExtendParam, this, &MainWindow::slotUpdateExtendParam);
+
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateCaptureEnabled(); });
+}
+
+ChildPane* MainWindow::findModeWindow(DeviceManager::Mode mode, ModeEntry** entry) const
+{
+    for (ModeEntry* e : m_modeEntries) {
+        if (e->mode == mode) {
+            if (entry)
+                *entry = e;
+            return e->window;
+        }
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* MainWindow::findChildItem(QTreeWidgetItem* item, const QString& name)
+{
+    if (!item)
+        return nullptr;
+    for (int i = 0; i < item->childCount(); ++i) {
+        QTreeWidgetItem* child = item->child(i);
+        if (child->text(0) == name)
+            return child;
+        if (QTreeWidgetItem* found = findChildItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* MainWindow::findModeItem(DeviceManager::Mode mode) const
+{
+    int top;
+    if (DM::inMask(mode, DM::WifiModes))
+        top = 0;
+    else if (DM::inMask(mode, DM::UsbModes))
+        top = 1;
+    else
+        return nullptr;
+    int child;
+    if (DM::inMask(mode, DM::FileModes))
+        child = 0;
+    else if (DM::inMask(mode, DM::VideoModes))
+        child = 1;
+    else
+        return nullptr;
+    QTreeWidgetItem* group = m_treeWidget->topLevelItem(top);
+    return group ? group->child(child) : nullptr;
+}
+
+void MainWindow::closeModeWindow(ModeEntry* entry)
+{
+    if (!entry || !entry->window)
+        return;
+    ChildPane* window = entry->window;
+    entry->window = nullptr;
+    window->close();
+    m_mdiArea->activateNextSubWindow();
+}
+
+void MainWindow::closeAllModes()
+{
+    for (ModeEntry* entry : qAsConst(m_modeEntries))
+        m_junction->close(entry->mode);
+}
+
+void MainWindow::updateCaptureEnabled()
+{
+    auto* live = qobject_cast<LivePane*>(m_mdiArea->activeSubWindow());
+    m_actionCapture->setEnabled(live && live->mode() == DM::UsbVideo && live->hasPicture());
+}
+
+void MainWindow::slotShowFinished()
+{
+    m_statusLabel->setText(tr("Trying to open device..."));
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    tryOpenDevices(6);
+}
+
+void MainWindow::tryOpenDevices(int value)
+{
+    m_actionConnect->setEnabled(false);
+    if (!m_junction->tryOpen(value)) {
+        m_actionConnect->setEnabled(true);
+        m_statusLabel->setText(tr("Failed to open device"));
+    }
+}
+
+void MainWindow::on_m_treeWidget_itemActivated(QTreeWidgetItem* item, int column)
+{
+    Q_UNUSED(column)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    auto* entry = reinterpret_cast<ModeEntry*>(item ? item->data(0, EntryRole).value<quintptr>() : 0);
+    if (entry) {
+        if (entry->window)
+            m_mdiArea->setActiveSubWindow(entry->window);
+        m_junction->open(entry->mode);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::sltJunctionOpened(DeviceManager::Mode m)
+{
+    QTreeWidgetItem* leaf = findModeItem(m);
+    if (!leaf)
+        return;
+    leaf->setText(1, tr("Active"));
+    leaf->setForeground(1, activeColour);
+    if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::FileModes))
+        m_statusLabel->setText(tr("USB flash disk is open"));
+    else if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::VideoModes))
+        m_statusLabel->setText(tr("Camera is open"));
+
+    activateModeWindow(m);
+
+    ModeEntry* entry = nullptr;
+    if (findModeWindow(m, &entry) && entry) {
+        m_actionConnect->setEnabled(false);
+        m_actionDisconnect->setEnabled(true);
+    }
+}
+
+ChildPane* MainWindow::activateModeWindow(DeviceManager::Mode mode)
+{
+    ModeEntry* entry = nullptr;
+    ChildPane* window = findModeWindow(mode, &entry);
+    if (!window) {
+        if (!entry)
+            return nullptr;
+        if (DM::inMask(mode, DM::FileModes)) {
+            auto* pane = new ArchivePane(mode, m_optionParam.language, nullptr, Qt::WindowFlags());
+            connect(pane, &ArchivePane::updateFiles, this, &MainWindow::slotUpdateFiles);
+            window = pane;
+        } else if (DM::inMask(mode, DM::VideoModes)) {
+            auto* pane = new LivePane(mode, m_optionParam.language, nullptr, Qt::WindowFlags());
+            pane->setOptionsParam(m_optionParam);
+            connect(pane, &LivePane::updateOptionParam, this, &MainWindow::slotLivePaneUpdateOptionParam);
+            if (mode == DM::UsbVideo)
+                pane->setCaptureAction(m_actionCapture);
+            connect(pane, &LivePane::pictureShown, this, [this] { updateCaptureEnabled(); });
+            window = pane;
+        } else {
+            return nullptr;
+        }
+        connect(window, &ChildPane::pullImage, this, &MainWindow::slotPullImage);
+        connect(window, &ChildPane::subClose, this, &MainWindow::slotChildPaneClose);
+        // A pane that goes away by any other road must not leave a dangling record behind.
+        connect(window, &QObject::destroyed, this, [entry, window] {
+            if (entry->window == window)
+                entry->window = nullptr;
+        });
+        window->setWindowFlags(Qt::FramelessWindowHint);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setWindowTitle(QStringLiteral("%1[%2]").arg(trKey(entry->group), trKey(entry->kind)));
+        m_mdiArea->addSubWindow(window);
+        window->showMaximized();
+        entry->window = window;
+    }
+    m_mdiArea->setActiveSubWindow(window);
+    return window;
+}
+
+void MainWindow::sltJunctionClosed(DeviceManager::Mode m)
+{
+    QTreeWidgetItem* leaf = findModeItem(m);
+    if (!leaf)
+        return;
+    leaf->setText(1, QString());
+
+    if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::FileModes)) {
+        m_statusLabel->setText(tr("USB flash disk is close"));
+    } else if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::VideoModes)) {
+        if (auto* live = qobject_cast<LivePane*>(findModeWindow(m)))
+            live->stopSound();
+        m_statusLabel->setText(tr("Camera is close"));
+    }
+
+    ModeEntry* entry = nullptr;
+    if (findModeWindow(m, &entry))
+        closeModeWindow(entry);
+
+    m_actionConnect->setEnabled(true);
+    m_actionDisconnect->setEnabled(false);
+}
+
+void MainWindow::slotChildPaneClose(DeviceManager::Mode m)
+{
+    if (isHidden())
+        show();
+    ModeEntry* entry = nullptr;
+    if (m_junction->modeIsActived(m) && findModeWindow(m, &entry))
+        closeModeWindow(entry);
+    m_junction->close(m);
+}
+
+void MainWindow::slotImageReadFile(const ImageFile* file, DeviceManager::Mode m)
+{
+    if (ChildPane* window = findModeWindow(m))
+        window->setFile(const_cast<ImageFile*>(file));
+}
+
+void MainWindow::slotImageReadVideo(QPixmap pixmap, DeviceManager::Mode mode)
+{
+    if (auto* live = qobject_cast<LivePane*>(findModeWindow(mode)))
+        live->setPixmap(pixmap);
+}
+
+void MainWindow::slotDisksFresh(QStringList disks)
+{
+    if (auto* archive = qobject_cast<ArchivePane*>(findModeWindow(DM::UsbFile)))
+        archive->setUDisks(disks);
+}
+
+void MainWindow::slotUpdateFiles(QList<QUrlInfo*> files, DeviceManager::Mode mode)
+{
+    m_junction->setFiles(files, mode);
+}
+
+void MainWindow::slotPullImage(QObject* info, DeviceManager::Mode mode, char* d)
+{
+    if (findModeWindow(mode))
+        m_junction->pullImage(info, mode, d);
+}
+
+void MainWindow::slotUpdateExtendParam(char* param)
+{
+    if (auto* live = qobject_cast<LivePane*>(findModeWindow(DM::UsbVideo))) {
+        live->setVideoPlat(m_junction->getVideoPlat());
+        live->setVideoExtendParam(param);
+    }
+}
+
+void MainWindow::slotLivePaneUpdateOptionParam(OptionParam param)
+{
+    if (m_optionParam.language != param.language)
+        m_optionParam.language = param.language;
+    if (m_optionParam.historyFilesPath != param.historyFilesPath)
+        m_optionParam.historyFilesPath = param.historyFilesPath;
+    if (m_optionParam.allowAlarm != param.allowAlarm)
+        m_optionParam.allowAlarm = param.allowAlarm;
+    if (m_optionParam.allowAlarmSound != param.allowAlarmSound)
+        m_optionParam.allowAlarmSound = param.allowAlarmSound;
+    if (m_optionParam.allowLogGeneration != param.allowLogGeneration)
+        m_optionParam.allowLogGeneration = param.allowLogGeneration;
+    if (m_optionParam.allowMinAlarm != param.allowMinAlarm)
+        m_optionParam.allowMinAlarm = param.allowMinAlarm;
+    if (m_optionParam.allowMaxAlarm != param.allowMaxAlarm)
+        m_optionParam.allowMaxAlarm = param.allowMaxAlarm;
+}
+
+void MainWindow::slotActionTriggered(bool checked)
+{
+    Q_UNUSED(checked)
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    if (action == m_actionConnect) {
+        tryOpenDevices(6);
+    } else if (action == m_actionDisconnect) {
+        m_actionDisconnect->setEnabled(false);
+        closeAllModes();
+    } else if (action == m_actionCapture) {
+        capture();
+    } else if (action == m_actionOption) {
+        showOptions();
+    } else if (action == m_actionClose) {
+        closeAllModes();
+        close();
+    } else if (action == m_actionManual) {
+        openManual();
+    }
+}
+
+void MainWindow::capture()
+{
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    if (!active)
+        return;
+    auto* pane = qobject_cast<ChildPane*>(active);
+    if (!pane || pane->mode() != DM::UsbVideo)
+        return;
+    QPointer<LivePane> live = qobject_cast<LivePane*>(pane);
+    if (!live)
+        return;
+
+    const QString name = QFileDialog::getSaveFileName(this, tr("Save Image"), QString(), tr("PNG (*.png )"));
+    // The camera may have gone, and its pane with it, while the dialog was open.
+    const bool saved = live && live->SaveToPicture(name);
+    if (saved)
+        QMessageBox::information(this, QString(), tr("Picture saved successfully."), QMessageBox::Ok);
+    else
+        QMessageBox::warning(this, QString(), tr("Failed to save picture."), QMessageBox::Ok);
+}
+
+void MainWindow::showOptions()
+{
+    OptionDialog dialog(this);
+    dialog.leHistoryFilesPath->setText(m_optionParam.historyFilesPath);
+    for (int i = 0; i < dialog.cbbLanguage->count(); ++i) {
+        if (dialog.cbbLanguage->itemData(i, Qt::UserRole).toString().compare(m_optionParam.language,
+                                                                              Qt::CaseInsensitive) == 0) {
+            dialog.cbbLanguage->setCurrentIndex(i);
+            break;
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    const QString oldLanguage = m_optionParam.language;
+    m_optionParam.language = dialog.cbbLanguage->currentData(Qt::UserRole).toString();
+    if (oldLanguage != m_optionParam.language)
+        QMessageBox::information(this, appName, tr("Changes will take effect when you restart application."),
+                                 QMessageBox::Ok);
+    m_optionParam.historyFilesPath = dialog.leHistoryFilesPath->text();
+
+    auto* live = qobject_cast<LivePane*>(m_mdiArea->activeSubWindow());
+    if (live && live->mode() == DM::UsbVideo)
+        live->setOptionsParam(m_optionParam);
+}
+
+QString MainWindow::manualPath(const QString& language)
+{
+    const QString name = language == QLatin1String("CN") ? QStringLiteral("./软件用户手册.pdf")
+                                                         : QStringLiteral("./Software Manual.pdf");
+    return QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(), name);
+}
+
+void MainWindow::setDocumentOpener(std::function<void(const QString&)> opener)
+{
+    m_documentOpener = std::move(opener);
+}
+
+void MainWindow::openManual()
+{
+    if (m_documentOpener)
+        m_documentOpener(manualPath(m_optionParam.language));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    for (ModeEntry* entry : qAsConst(m_modeEntries)) {
+        if (!entry->window)
+            continue;
+        if (isHidden())
+            show();
+        if (m_junction->modeIsActived(entry->mode) && findModeWindow(entry->mode))
+            closeModeWindow(entry);
+        m_junction->close(entry->mode);
+    }
+    writeOptions();
+    QMainWindow::closeEvent(event);
+}
