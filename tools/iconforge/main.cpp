@@ -10,8 +10,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
@@ -37,9 +36,8 @@ int main(int argc, char* argv[])
     const struct {
         const char* name;
         AppIconVariant variant;
-    } icons[] = {{"app.ico", AppIconVariant::Plain},
-                 {"app2.ico", AppIconVariant::Tile},
-                 {"app5.ico", AppIconVariant::HotSpot}};
+    } icons[] = {
+        {"app.ico", AppIconVariant::Plain}, {"app2.ico", AppIconVariant::Tile}, {"app5.ico", AppIconVariant::HotSpot}};
     for (const auto& icon : icons) {
         QVector<QImage> sizes;
         for (int size : {16, 32, 48, 256})
