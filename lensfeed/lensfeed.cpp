@@ -1,0 +1,339 @@
+#include "lensfeed.h"
+
+#include "framecheck.h"
+#include "framedecoder.h"
+#include "lensfeedlog.h"
+#include "palettes.h"
+#include "serialstreamcut.h"
+
+#include <command.h>
+#include <commander.h>
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcStream, "lensfeed.stream")
+
+namespace {
+
+constexpr int HandOverWaits = 300; // of 10 ms each: as long as a reply may take to begin
+
+QList<LensFeed::PortEntry> systemPorts()
+{
+    QList<LensFeed::PortEntry> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        LensFeed::PortEntry entry;
+        entry.portName = info.portName();
+        if (info.hasVendorIdentifier())
+            entry.vendorId = info.vendorIdentifier();
+        if (info.hasProductIdentifier())
+            entry.productId = info.productIdentifier();
+        ports << entry;
+    }
+    return ports;
+}
+
+LensFeed::PortLister& portLister()
+{
+    static LensFeed::PortLister lister;
+    return lister;
+}
+
+} // namespace
+
+LensFeed::LensFeed(QObject* parent) : StreamSource(parent), frameBuffer{}
+{
+    commander.reset(new Commander);
+    connect(commander.get(), &Commander::nextCommand, this, &LensFeed::slotCommandPoolThreadNextCommand);
+
+    serialPort.reset(new QSerialPort);
+    connect(serialPort.get(), &QSerialPort::readyRead, this, &LensFeed::collectPortBytes);
+    // On unplug or hang-up the port reports these, on some systems in a tight loop, until it is
+    // closed; waiting out the failure limit would spin for seconds.
+    connect(serialPort.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && actived()) {
+            qCWarning(lcStream) << "port" << m_portName << "failed:" << serialPort->errorString();
+            closeOnFailure();
+        }
+    });
+
+    streamCut.reset(new SerialStreamCut);
+    connect(streamCut.get(), &SerialStreamCut::timeout, this, &LensFeed::completeFrame);
+}
+
+LensFeed::~LensFeed()
+{
+    close();
+    // The helpers are released before QObject drops these connections.
+    streamCut->disconnect(this);
+    serialPort->disconnect(this);
+    commander->disconnect(this);
+}
+
+void LensFeed::setPortLister(PortLister lister)
+{
+    portLister() = std::move(lister);
+}
+
+int LensFeed::enumerate(QStringList& list)
+{
+    const QList<PortEntry> ports = portLister() ? portLister()() : systemPorts();
+    for (const PortEntry& port : ports) {
+        if (port.vendorId == VendorId && port.productId == ProductId)
+            list << port.portName;
+    }
+    return list.size();
+}
+
+bool LensFeed::open(const QString& name)
+{
+    if (actived())
+        return true;
+    if (serialPort->isOpen())
+        serialPort->close();
+    serialPort->setPortName(name);
+    serialPort->setBaudRate(QSerialPort::Baud115200);
+    serialPort->setDataBits(QSerialPort::Data8);
+    serialPort->setParity(QSerialPort::NoParity);
+    serialPort->setStopBits(QSerialPort::OneStop);
+    serialPort->setFlowControl(QSerialPort::NoFlowControl);
+    if (!serialPort->open(QIODevice::ReadWrite)) {
+        qCDebug(lcStream) << "cannot open" << name << serialPort->errorString();
+        return false;
+    }
+    m_portName = name;
+    ++session;
+    commander->start(10);
+    cmdResetFrame();
+    cmdGetVideoFrame();
+    opened();
+    return Endpoint::open();
+}
+
+bool LensFeed::open()
+{
+    if (actived())
+        return true;
+    QStringList ports;
+    if (enumerate(ports) == 0)
+        return false;
+    QString name = ports.first();
+    if (ports.size() > 1) {
+        QPointer<LensFeed> self(this);
+        bool accepted = false;
+        name = QInputDialog::getItem(nullptr, tr("Choose Camera"), tr("Cameras:"), ports, 0, false, &accepted);
+        if (!self || !accepted || name.isEmpty())
+            return false;
+    }
+    if (!open(name))
+        return false;
+    failureCount = 0;
+    return true;
+}
+
+void LensFeed::close()
+{
+    if (!actived() || closing)
+        return;
+    closing = true;
+    streamCut->stop();
+    serialPort->close();
+    commander->stop();
+    m_portName.clear();
+    ++session;
+    QPointer<LensFeed> self(this);
+    closed();
+    if (!self)
+        return;
+    Endpoint::close();
+    closing = false;
+}
+
+QString LensFeed::portName() const
+{
+    return m_portName;
+}
+
+void LensFeed::pullImage(DeviceManager::Mode mode, char* param)
+{
+    Q_UNUSED(mode)
+    if (!actived() || !param)
+        return;
+    commandRecord.copyParameters(param);
+    commander->appendCommand(getCmdContent(CommandRecordBuilder::SetParameters, true, 1000), false);
+}
+
+ushort* LensFeed::getVideoPlat() const
+{
+    return videoPlat;
+}
+
+void LensFeed::setVideoPlat(ushort* plat)
+{
+    videoPlat = plat;
+}
+
+void LensFeed::readyRead(char* d, int l)
+{
+    if (!d || l <= 0)
+        return;
+    std::memcpy(frameBuffer.bytes, d, size_t(std::min(l, Km420Frame::Size)));
+}
+
+void LensFeed::slotCommandPoolThreadNextCommand(Command* command)
+{
+    if (!command)
+        return;
+    QPointer<LensFeed> self(this);
+    const quint64 handedIn = session;
+    if (failureCount > 2) {
+        closeOnFailure();
+        if (!self)
+            return;
+    }
+    for (int i = 0; i < HandOverWaits && streamCut->state() != SerialStreamCut::Idle; ++i) {
+        waitMs(SerialStreamCut::TickMs);
+        if (!self)
+            return;
+    }
+    // Closed (or closed and reopened) under the warning or the waits: this command belongs to a
+    // finished session. Arming the cutter now would count a failure 3 s later against the closed
+    // device, or against the next session.
+    if (session != handedIn)
+        return;
+    if (streamCut->state() != SerialStreamCut::Idle) {
+        qCDebug(lcStream) << "reply still incomplete at the next command, given up";
+        commander->respond(false);
+    }
+    if (serialPort->isOpen())
+        serialPort->write(command->content);
+    streamCut->arm();
+}
+
+void LensFeed::collectPortBytes()
+{
+    if (serialPort->bytesAvailable() == 0)
+        return;
+    streamCut->collect(serialPort->readAll());
+}
+
+void LensFeed::completeFrame()
+{
+    QPointer<LensFeed> self(this);
+    const quint64 completing = session;
+    bool ok = false;
+    switch (streamCut->state()) {
+    case SerialStreamCut::Waiting:
+        qCDebug(lcStream) << "no reply";
+        cmdResetFrame();
+        ++failureCount;
+        break;
+    case SerialStreamCut::Receiving: {
+        const FrameCheck::Result result = FrameCheck::check(streamCut->buffer(), &frameBuffer);
+        if (result == FrameCheck::FrameOk) {
+            decodeVideFrame(&frameBuffer);
+            if (!self)
+                return;
+            ok = true;
+            failureCount = 0;
+        } else {
+            qCDebug(lcStream) << (result == FrameCheck::FrameSizeWrong ? "reply of wrong size" : "reply with bad markers")
+                              << streamCut->buffer().size();
+            cmdResetFrame();
+            ++failureCount;
+        }
+        break;
+    }
+    case SerialStreamCut::Idle:
+        break;
+    }
+    // A receiver of the picture may have closed the device, or closed and reopened it, in which case
+    // the cutter and the Commander now serve the new session.
+    if (session != completing)
+        return;
+    streamCut->stop();
+    commander->respond(ok);
+}
+
+void LensFeed::closeOnFailure()
+{
+    QPointer<LensFeed> self(this);
+    failureCount = 0;
+    close();
+    if (!self || warningShown)
+        return;
+    warningShown = true;
+    QMessageBox::warning(nullptr, QString(), tr("Data stream was failed,the application will be close."),
+                         QMessageBox::Ok);
+    if (self)
+        warningShown = false;
+}
+
+void LensFeed::cmdGetVideoFrame()
+{
+    commander->appendCommand(getCmdContent(CommandRecordBuilder::GetVideoFrame, true, -1), true);
+}
+
+void LensFeed::cmdResetFrame()
+{
+    Command* command = getCmdContent(CommandRecordBuilder::ResetFrame, true, -1);
+    if (!commander->appendCommand(command, false, true))
+        delete command;
+}
+
+void LensFeed::cmdSetParam(double first, double second, double third)
+{
+    commandRecord.setParameters(first, second, third);
+    commander->appendCommand(getCmdContent(CommandRecordBuilder::SetParameters, true, 1000), false);
+}
+
+Command* LensFeed::getCmdContent(uchar code, bool flag, int param)
+{
+    return new Command(commandRecord.build(code), flag, param, QVariant(0));
+}
+
+void LensFeed::decodeVideFrame(Video_ExtInf* frame)
+{
+    videoPlat = Palettes::table(FrameDecoder::paletteNumber(*frame));
+    std::array<ushort, FrameDecoder::PixelCount> pixels;
+    FrameDecoder::decodePixels(*frame, videoPlat, pixels.data());
+    QPixmapCache::clear();
+    const QImage image(reinterpret_cast<const uchar*>(pixels.data()), Km420Frame::Width, Km420Frame::Height,
+                       Km420Frame::Width * int(sizeof(ushort)), QImage::Format_RGB16);
+    pixmap = QPixmap::fromImage(image);
+
+    QPointer<LensFeed> self(this);
+    emit updateExtendParam(frame->bytes);
+    if (!self)
+        return;
+    emit imageRead(pixmap);
+}
+
+double LensFeed::Get_Y(double x, double y1, double y2, double x1, double x2)
+{
+    return (y1 * x2 - y2 * x1) / (x2 - x1) + x * (y2 - y1) / (x2 - x1);
+}
+
+void LensFeed::waitMs(int ms)
+{
+    // A monotonic deadline: a wall-clock one ends early when the time of day jumps.
+    const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(int(std::min<qint64>(deadline.remainingTime(), 100)), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        loop.exec();
+    }
+}
