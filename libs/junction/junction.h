@@ -56,6 +56,11 @@ public:
     using DiskLister = std::function<QStringList()>;
     void setDiskLister(DiskLister lister);
     static QStringList systemRemovableDisks();
+    // Looks for disks now rather than at the next tick of the watch.
+    void refreshDisks();
+
+    // Larger files are not read by setFiles().
+    static constexpr qint64 MaxPictureSize = 64 * 1024 * 1024;
 
 signals:
     void opened(DeviceManager::Mode mode);
