@@ -290,9 +290,9 @@ void ArchivePane::setFile(ImageFile* file)
     QStringList lines{name, tr("%1 x %2 pixels, %3")
                                 .arg(image.width())
                                 .arg(image.height())
-                                .arg(QLocale().formattedDataSize(file->data.size()))};
+                                .arg(QLocale().formattedDataSize(file->data.size(), 1, QLocale::DataSizeTraditionalFormat))};
     if (file->modified.isValid())
-        lines << QLocale().toString(file->modified, QLocale::LongFormat);
+        lines << QLocale().toString(file->modified, QLocale::ShortFormat);
     d->lblInfo->setText(lines.join(QLatin1Char('\n')));
 }
 

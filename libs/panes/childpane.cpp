@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -46,9 +45,7 @@ void ChildPane::buildFrame()
     m_closeButton->setObjectName(QStringLiteral("btnClose"));
     m_closeButton->setText(tr("Close"));
     m_closeButton->setToolTip(tr("Close this window"));
-    m_closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    m_closeButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_closeButton->setAutoRaise(true);
+    m_closeButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_toolRow->addWidget(m_closeButton);
     outer->addLayout(m_toolRow);
 

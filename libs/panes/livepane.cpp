@@ -77,6 +77,7 @@ public:
     QElapsedTimer applyHold;
 
     AlarmRule::Causes causes;
+    int indicator = -1;
     bool silenced = false;
     QTimer soundTimer;
 
@@ -132,7 +133,7 @@ void LivePane::initWidget()
     readingsForm->addRow(tr("Frame rate:"), d->lblFps);
     readingsForm->addRow(tr("Frames shown:"), d->lblFrames);
 
-    d->lblAlarm = new QLabel(tr("No alarm"));
+    d->lblAlarm = new QLabel;
     d->lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
     d->lblAlarm->setAlignment(Qt::AlignCenter);
     d->lblAlarm->setWordWrap(true);
@@ -142,9 +143,6 @@ void LivePane::initWidget()
     d->btnSilence->setText(tr("Silence"));
     d->btnSilence->setToolTip(tr("Stop the alarm sound"));
     d->btnSilence->setEnabled(false);
-    auto* alarmRow = new QHBoxLayout;
-    alarmRow->addWidget(d->lblAlarm, 1);
-    alarmRow->addWidget(d->btnSilence);
 
     auto* alarmBox = new QGroupBox(tr("Alarm"));
     auto* alarmLayout = new QVBoxLayout(alarmBox);
@@ -163,9 +161,12 @@ void LivePane::initWidget()
         auto* row = new QHBoxLayout;
         row->addSpacing(16);
         row->addWidget(sub);
+        if (sub == d->chkSound)
+            row->addWidget(d->btnSilence);
+        row->addStretch(1);
         alarmLayout->addLayout(row);
     }
-    alarmLayout->addLayout(alarmRow);
+    alarmLayout->addWidget(d->lblAlarm);
 
     auto* cameraBox = new QGroupBox(tr("Camera settings"));
     auto* cameraForm = new QFormLayout(cameraBox);
@@ -351,19 +352,22 @@ void LivePane::updateAlarm()
     d->causes = current;
     const AlarmRule::Causes onset = AlarmRule::onset(previous, current);
 
-    if (current != previous) {
-        d->view->setAlarm(current != AlarmRule::NoAlarm);
-        if (current == AlarmRule::NoAlarm) {
-            d->lblAlarm->setText(tr("No alarm"));
+    // Indicator: 0 alarm switched off, 1 watching, 2 and up an alarm with its causes.
+    const int indicator = !d->options.allowAlarm ? 0 : current == AlarmRule::NoAlarm ? 1 : 1 + int(current);
+    if (indicator != d->indicator) {
+        d->indicator = indicator;
+        d->view->setAlarm(indicator > 1);
+        if (indicator <= 1) {
+            d->lblAlarm->setText(indicator == 0 ? tr("Alarm off") : tr("No alarm"));
             d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
         } else {
             QString text;
             if (current == (AlarmRule::AboveHigh | AlarmRule::BelowLow))
-                text = tr("ALARM: above high and below low limit");
+                text = tr("ALARM: too hot and too cold");
             else if (current.testFlag(AlarmRule::AboveHigh))
-                text = tr("ALARM: above high limit");
+                text = tr("ALARM: too hot");
             else
-                text = tr("ALARM: below low limit");
+                text = tr("ALARM: too cold");
             d->lblAlarm->setText(text);
             d->lblAlarm->setStyleSheet(QLatin1String(alarmOnStyle));
         }
@@ -378,7 +382,8 @@ void LivePane::updateAlarm()
     } else if (!sound && d->soundTimer.isActive()) {
         d->soundTimer.stop();
     }
-    d->btnSilence->setEnabled(d->soundTimer.isActive());
+    if (d->btnSilence->isEnabled() != d->soundTimer.isActive())
+        d->btnSilence->setEnabled(d->soundTimer.isActive());
 
     if (onset != AlarmRule::NoAlarm && d->options.allowLogGeneration) {
         const QDateTime now = QDateTime::currentDateTime();

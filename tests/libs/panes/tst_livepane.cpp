@@ -1,0 +1,542 @@
+#include "panestesthelpers.h"
+
+#include <colourbar.h>
+#include <km420frame.h>
+#include <livepane.h>
+#include <pictureview.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+Q_DECLARE_METATYPE(OptionParam)
+Q_DECLARE_METATYPE(char*)
+
+namespace {
+
+struct Frame {
+    qint16 min = 180, max = 320, centre = 250;
+    qint16 low = 100, high = 500;
+    quint8 emissivity = 95;
+    qint16 scaleLow = 150, scaleHigh = 350;
+};
+
+std::vector<char> record(const Frame& f)
+{
+    using namespace Km420Frame;
+    std::vector<char> r(Size, 0);
+    writeUInt32(r.data(), HeadOffset, HeadMarker);
+    writeInt16(r.data(), ReplyCodeOffset, 0x0102);
+    writeInt16(r.data(), MinTempOffset, f.min);
+    writeInt16(r.data(), MaxTempOffset, f.max);
+    writeInt16(r.data(), CentreTempOffset, f.centre);
+    writeInt16(r.data(), AlarmLowOffset, f.low);
+    writeInt16(r.data(), AlarmHighOffset, f.high);
+    r[EmissivityOffset] = static_cast<char>(f.emissivity);
+    writeInt16(r.data(), ScaleLowOffset, f.scaleLow);
+    writeInt16(r.data(), ScaleHighOffset, f.scaleHigh);
+    writeUInt32(r.data(), TailOffset, TailMarker);
+    return r;
+}
+
+// The frame record is only valid during the call, as the camera library hands it out.
+void feed(LivePane& pane, const Frame& f)
+{
+    std::vector<char> r = record(f);
+    pane.setVideoExtendParam(r.data());
+    std::fill(r.begin(), r.end(), '\x5A');
+}
+
+OptionParam alarmOptions(const QString& history = QString())
+{
+    OptionParam o;
+    o.language = QStringLiteral("EN");
+    o.historyFilesPath = history;
+    o.allowAlarm = true;
+    o.allowMinAlarm = true;
+    o.allowMaxAlarm = true;
+    return o;
+}
+
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestLivePane : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void saveRoundTrip();
+    void saveFails_data();
+    void saveFails();
+    void colourBar();
+    void crispScaling();
+    void pictureShown();
+    void readingsShown();
+    void optionBoxes_data();
+    void optionBoxes();
+    void setOptionsDoesNotEcho();
+    void alarmAndLog();
+    void logFailureIsSilent();
+    void stopSound();
+    void applyCameraParams_data();
+    void applyCameraParams();
+    void editedValuesSurviveFrames();
+    void closeButton();
+    void captureAction();
+    void artifact();
+};
+
+void TestLivePane::initTestCase()
+{
+    qRegisterMetaType<char*>("char*");
+    qRegisterMetaType<OptionParam>();
+    qRegisterMetaType<DeviceManager::Mode>();
+    QLocale::setDefault(QLocale::c());
+    applyProgramStyle();
+}
+
+void TestLivePane::saveRoundTrip()
+{
+    QTemporaryDir dir;
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    const QImage sent = testPicture();
+    pane.setPixmap(QPixmap::fromImage(sent));
+
+    const QString name = dir.filePath(QStringLiteral("shot.png"));
+    QVERIFY(pane.SaveToPicture(name));
+    QImage back(name, "PNG");
+    QVERIFY(!back.isNull());
+    QCOMPARE(back.size(), QSize(80, 108));
+    QCOMPARE(back.convertToFormat(QImage::Format_RGB32), sent.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("shot.png")});
+}
+
+void TestLivePane::saveFails_data()
+{
+    QTest::addColumn<QString>("name"); // relative to a temporary folder
+    QTest::addColumn<bool>("withPicture");
+    QTest::newRow("empty name") << QString() << true;
+    QTest::newRow("no picture yet") << QStringLiteral("a.png") << false;
+    QTest::newRow("folder does not exist") << QStringLiteral("missing/a.png") << true;
+    QTest::newRow("name is a folder") << QStringLiteral("sub") << true;
+#ifdef Q_OS_LINUX
+    // Nothing can be created in /proc, not even by root.
+    QTest::newRow("folder cannot be written") << QStringLiteral("/proc/camdesk-shot.png") << true;
+#endif
+}
+
+void TestLivePane::saveFails()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, withPicture);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    if (withPicture)
+        pane.setPixmap(QPixmap::fromImage(testPicture()));
+
+    const QString path = name.isEmpty() ? QString() : QDir(dir.path()).filePath(name);
+    QVERIFY(!pane.SaveToPicture(path));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
+}
+
+void TestLivePane::colourBar()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane.resize(900, 640);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    auto* bar = pane.findChild<ColourBar*>(QStringLiteral("colourBar"));
+    QVERIFY(bar);
+
+    // Four bands of 64 entries: the strip must show each at its height, entry 255 at the top.
+    const QRgb bands[] = {qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 0, 0), qRgb(255, 255, 255)};
+    std::array<ushort, 256> palette{};
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = bands[i / 64];
+        palette[size_t(i)] = rgb565(qRed(c), qGreen(c), qBlue(c));
+    }
+    const QRect strip = bar->barRect();
+    auto sample = [&](int entry) {
+        const int y = strip.top() + int((255 - entry + 0.5) * strip.height() / 256.0);
+        const QPoint at = bar->mapTo(&pane, QPoint(strip.center().x(), y));
+        return pane.grab().toImage().pixel(at);
+    };
+
+    pane.setVideoPlat(nullptr);
+    const QRgb empty = sample(128);
+
+    pane.setVideoPlat(palette.data());
+    palette.fill(0); // the pane keeps its own copy
+    for (int band = 0; band < 4; ++band)
+        QCOMPARE(sample(band * 64 + 32), bands[band] | 0xFF000000);
+
+    pane.setVideoPlat(nullptr);
+    QVERIFY(!bar->hasPalette());
+    QCOMPARE(sample(128), empty);
+    QVERIFY(empty != bands[2]);
+}
+
+void TestLivePane::crispScaling()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane.resize(1000, 760);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    const QImage board = checkerboard();
+    pane.setPixmap(QPixmap::fromImage(board));
+
+    auto* view = pane.findChild<PictureView*>(QStringLiteral("pictureView"));
+    QVERIFY(view);
+    const QRect target = view->targetRect();
+    QVERIFY(target.width() >= 3 * 80);
+    // Aspect kept to within one camera pixel.
+    QVERIFY(qAbs(target.height() - target.width() * 108 / 80) <= target.width() / 80);
+
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double sx = target.width() / 80.0, sy = target.height() / 108.0;
+    // Two neighbouring camera pixels away from the centre marker; each block must be one colour.
+    for (const QPoint& cell : {QPoint(10, 12), QPoint(11, 12)}) {
+        const QRgb expected = board.pixel(cell) | 0xFF000000;
+        const QRect block(target.left() + int(std::ceil(cell.x() * sx)), target.top() + int(std::ceil(cell.y() * sy)),
+                          int(sx) - 1, int(sy) - 1);
+        for (int y = block.top(); y <= block.bottom(); ++y)
+            for (int x = block.left(); x <= block.right(); ++x)
+                QCOMPARE(shown.pixel(x, y), expected);
+    }
+}
+
+void TestLivePane::pictureShown()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    QSignalSpy shown(&pane, &LivePane::pictureShown);
+    QVERIFY(!pane.hasPicture());
+    pane.setPixmap(QPixmap());
+    QCOMPARE(shown.count(), 0);
+    QVERIFY(!pane.hasPicture());
+
+    const QPixmap picture = QPixmap::fromImage(testPicture());
+    pane.setPixmap(picture);
+    pane.setPixmap(picture);
+    QCOMPARE(shown.count(), 2);
+    QVERIFY(pane.hasPicture());
+    QCOMPARE(pane.picture().toImage(), picture.toImage());
+}
+
+void TestLivePane::readingsShown()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    Frame f;
+    f.min = -52;
+    f.max = 1234;
+    f.centre = 7;
+    feed(pane, f);
+    QVERIFY(pane.findChild<QLabel*>(QStringLiteral("lblMin"))->text().startsWith(QStringLiteral("-5.2")));
+    QVERIFY(pane.findChild<QLabel*>(QStringLiteral("lblMax"))->text().startsWith(QStringLiteral("123.4")));
+    QVERIFY(pane.findChild<QLabel*>(QStringLiteral("lblCentre"))->text().startsWith(QStringLiteral("0.7")));
+    QCOMPARE(pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmHigh"))->value(), 50.0);
+    QCOMPARE(pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmLow"))->value(), 10.0);
+    QCOMPARE(pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnEmissivity"))->value(), 0.95);
+}
+
+void TestLivePane::optionBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("field"); // which switch the box sets
+    QTest::newRow("alarm") << QStringLiteral("chkAlarm") << 0;
+    QTest::newRow("sound") << QStringLiteral("chkAlarmSound") << 1;
+    QTest::newRow("log") << QStringLiteral("chkLogGeneration") << 2;
+    QTest::newRow("min") << QStringLiteral("chkMinAlarm") << 3;
+    QTest::newRow("max") << QStringLiteral("chkMaxAlarm") << 4;
+}
+
+void TestLivePane::optionBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(int, field);
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    OptionParam start;
+    start.language = QStringLiteral("DE");
+    start.historyFilesPath = QStringLiteral("/tmp/history");
+    start.allowAlarm = true;
+    pane.setOptionsParam(start);
+    pane.show();
+    QSignalSpy spy(&pane, &LivePane::updateOptionParam);
+
+    auto* check = pane.findChild<QCheckBox*>(box);
+    QVERIFY(check);
+    QVERIFY(check->isEnabled());
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+    QCOMPARE(spy.count(), 1);
+
+    OptionParam expected = start;
+    bool* fields[] = {&expected.allowAlarm, &expected.allowAlarmSound, &expected.allowLogGeneration,
+                      &expected.allowMinAlarm, &expected.allowMaxAlarm};
+    *fields[field] = !*fields[field];
+    QCOMPARE(spy.at(0).at(0).value<OptionParam>(), expected);
+    QCOMPARE(pane.optionsParam(), expected);
+}
+
+void TestLivePane::setOptionsDoesNotEcho()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    QSignalSpy spy(&pane, &LivePane::updateOptionParam);
+    OptionParam all = alarmOptions(QStringLiteral("/tmp/h"));
+    all.allowAlarmSound = true;
+    all.allowLogGeneration = true;
+    pane.setOptionsParam(all);
+    pane.setOptionsParam(OptionParam());
+    pane.setOptionsParam(all);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(pane.optionsParam(), all);
+    for (const char* name : {"chkAlarm", "chkAlarmSound", "chkLogGeneration", "chkMinAlarm", "chkMaxAlarm"})
+        QVERIFY2(pane.findChild<QCheckBox*>(QLatin1String(name))->isChecked(), name);
+}
+
+void TestLivePane::alarmAndLog()
+{
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("History/live"));
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    OptionParam opts = alarmOptions(history);
+    opts.allowLogGeneration = true;
+    pane.setOptionsParam(opts);
+    auto* indicator = pane.findChild<QLabel*>(QStringLiteral("lblAlarm"));
+    const QString quietText = indicator->text();
+
+    Frame normal;
+    Frame hot = normal;
+    hot.max = 612;
+    feed(pane, normal);
+    QVERIFY(!pane.isAlarmActive());
+    QVERIFY(!QDir(history).exists());
+
+    feed(pane, hot);
+    QVERIFY(pane.isAlarmActive());
+    QVERIFY(indicator->text() != quietText);
+    const QString log = QDir(history).filePath(QStringLiteral("alarms_%1.csv").arg(QDate::currentDate().toString(
+        QStringLiteral("yyyyMMdd"))));
+    QStringList lines = readLines(log);
+    QCOMPARE(lines.size(), 2); // header and one alarm
+    QVERIFY(lines.at(0).startsWith(QStringLiteral("Time,")));
+    QCOMPARE(lines.at(1).section(QLatin1Char(','), 1), QStringLiteral("high,18.0,61.2,25.0,10.0,50.0,0.95"));
+
+    feed(pane, hot); // the same alarm goes on: no new line
+    QCOMPARE(readLines(log).size(), 2);
+
+    feed(pane, normal);
+    QVERIFY(!pane.isAlarmActive());
+    QCOMPARE(indicator->text(), quietText);
+
+    Frame cold = normal;
+    cold.min = 50;
+    feed(pane, cold);
+    lines = readLines(log);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(2).section(QLatin1Char(','), 1, 1), QStringLiteral("low"));
+
+    // Switching the log off stops new lines; switching the alarm off ends the alarm at once.
+    opts.allowLogGeneration = false;
+    pane.setOptionsParam(opts);
+    feed(pane, normal);
+    feed(pane, hot);
+    QCOMPARE(readLines(log).size(), 3);
+    opts.allowAlarm = false;
+    pane.setOptionsParam(opts);
+    QVERIFY(!pane.isAlarmActive());
+}
+
+void TestLivePane::logFailureIsSilent()
+{
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("file"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    OptionParam opts = alarmOptions(blocker + QStringLiteral("/History")); // a folder below a file
+    opts.allowLogGeneration = true;
+    pane.setOptionsParam(opts);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot create history folder")));
+    Frame hot;
+    hot.max = 900;
+    feed(pane, hot);
+    QVERIFY(pane.isAlarmActive());
+}
+
+void TestLivePane::stopSound()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    OptionParam opts = alarmOptions();
+    opts.allowAlarmSound = true;
+    pane.setOptionsParam(opts);
+    Frame normal, hot;
+    hot.max = 700;
+
+    feed(pane, hot);
+    QVERIFY(pane.isSounding());
+    pane.stopSound();
+    QVERIFY(!pane.isSounding());
+    feed(pane, hot); // the same alarm stays silent
+    QVERIFY(!pane.isSounding());
+    QVERIFY(pane.isAlarmActive());
+
+    feed(pane, normal);
+    feed(pane, hot); // a new alarm sounds again
+    QVERIFY(pane.isSounding());
+    feed(pane, normal);
+    QVERIFY(!pane.isSounding());
+
+    feed(pane, hot);
+    QVERIFY(pane.isSounding());
+    opts.allowAlarmSound = false;
+    pane.setOptionsParam(opts);
+    QVERIFY(!pane.isSounding());
+    QVERIFY(pane.isAlarmActive());
+}
+
+void TestLivePane::applyCameraParams_data()
+{
+    QTest::addColumn<bool>("withFrame");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("emissivity");
+    QTest::addColumn<QByteArray>("bytes"); // bytes 0 to 10 of the buffer
+
+    QTest::newRow("after a frame") << true << 45.5 << -10.3 << 0.87
+                                   << QByteArray::fromHex("67452301" "0201" "99ff" "c701" "57");
+    QTest::newRow("before any frame") << false << 120.0 << 0.5 << 1.0
+                                      << QByteArray::fromHex("00000000" "0000" "0500" "b004" "64");
+    QTest::newRow("below zero") << true << -0.1 << -40.0 << 0.01
+                                << QByteArray::fromHex("67452301" "0201" "70fe" "ffff" "01");
+}
+
+void TestLivePane::applyCameraParams()
+{
+    QFETCH(bool, withFrame);
+    QFETCH(double, high);
+    QFETCH(double, low);
+    QFETCH(double, emissivity);
+    QFETCH(QByteArray, bytes);
+
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    if (withFrame)
+        feed(pane, Frame());
+    QSignalSpy spy(&pane, &ChildPane::pullImage);
+    auto* apply = pane.findChild<QPushButton*>(QStringLiteral("btnApply"));
+    pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmHigh"))->setValue(high);
+    pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmLow"))->setValue(low);
+    pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnEmissivity"))->setValue(emissivity);
+    QVERIFY(apply->isEnabled());
+    QTest::mouseClick(apply, Qt::LeftButton);
+
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<QObject*>(), &pane);
+    QCOMPARE(spy.at(0).at(1).value<DeviceManager::Mode>(), DeviceManager::UsbVideo);
+    const char* buffer = spy.at(0).at(2).value<char*>();
+    QVERIFY(buffer);
+    // Still valid after the emission: the pane owns it.
+    QCOMPARE(QByteArray(buffer, Km420Frame::ParamBlockSize), bytes);
+    QVERIFY(!apply->isEnabled());
+}
+
+void TestLivePane::editedValuesSurviveFrames()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    auto* high = pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmHigh"));
+    feed(pane, Frame());
+    high->setValue(77.0);
+    feed(pane, Frame()); // a frame while the user edits
+    QCOMPARE(high->value(), 77.0);
+    QSignalSpy spy(&pane, &ChildPane::pullImage);
+    QTest::mouseClick(pane.findChild<QPushButton*>(QStringLiteral("btnApply")), Qt::LeftButton);
+    feed(pane, Frame()); // the camera has not echoed the new value yet
+    QCOMPARE(high->value(), 77.0);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestLivePane::closeButton()
+{
+    auto pane = std::make_unique<LivePane>(DeviceManager::WifiVideo, QStringLiteral("EN"));
+    pane->show();
+    QSignalSpy spy(pane.get(), &ChildPane::subClose);
+    auto* close = pane->findChild<QToolButton*>(QStringLiteral("btnClose"));
+    QVERIFY(close && close->isVisible());
+    QTest::mouseClick(close, Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<DeviceManager::Mode>(), DeviceManager::WifiVideo);
+    QVERIFY(pane->isVisible()); // the owner closes it
+
+    pane->close();
+    QCOMPARE(spy.count(), 1); // closing from outside asks nothing back
+}
+
+void TestLivePane::captureAction()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    QAction capture(QStringLiteral("Capture"));
+    pane.setCaptureAction(&capture);
+    pane.show();
+    auto* button = pane.findChild<QToolButton*>(QStringLiteral("btnCapture"));
+    QVERIFY(button && button->isVisible());
+    QCOMPARE(button->defaultAction(), &capture);
+    QSignalSpy triggered(&capture, &QAction::triggered);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(triggered.count(), 1);
+    capture.setEnabled(false);
+    QVERIFY(!button->isEnabled());
+}
+
+void TestLivePane::artifact()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane.setWindowTitle(QStringLiteral("USB[Video]"));
+    QAction capture(QStringLiteral("Capture"));
+    pane.setCaptureAction(&capture);
+    OptionParam opts = alarmOptions();
+    opts.allowAlarmSound = true;
+    pane.setOptionsParam(opts);
+    pane.resize(960, 680);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+
+    std::array<ushort, 256> palette = ironPalette();
+    const QImage picture = thermalPicture(palette.data());
+    Frame f;
+    f.min = 213;
+    f.max = 536;
+    f.centre = 342;
+    f.scaleLow = 200;
+    f.scaleHigh = 560;
+    for (int i = 0; i < 12; ++i) {
+        pane.setVideoPlat(palette.data());
+        feed(pane, f);
+        pane.setPixmap(QPixmap::fromImage(picture));
+        QTest::qWait(40);
+    }
+    QTRY_VERIFY(pane.findChild<QLabel*>(QStringLiteral("lblFps"))->text() != QStringLiteral("0.0 fps"));
+    QVERIFY(pane.isAlarmActive());
+    pane.stopSound();
+    saveArtifact(&pane, QStringLiteral("livepane"));
+}
+
+QTEST_MAIN(TestLivePane)
+#include "tst_livepane.moc"
