@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
@@ -28,8 +29,10 @@
 
 namespace {
 
-constexpr int scanBudget = 400;     // directory entries per timer tick
-constexpr int thumbnailsPerTick = 3;
+// Work per timer tick, so that the GUI stays responsive while a large disk is searched.
+constexpr int scanSliceEntries = 64;
+constexpr int tickBudgetMs = 12;
+constexpr int thumbnailsPerTick = 4;
 const QSize iconSize(48, 64);
 
 enum ItemRole { PathRole = Qt::UserRole, SizeRole, ModifiedRole };
@@ -83,7 +86,11 @@ void ArchivePane::Private::clearList()
 
 void ArchivePane::Private::loadThumbnails()
 {
-    for (int n = 0; n < thumbnailsPerTick && !thumbnailQueue.empty(); ++n) {
+    QElapsedTimer clock;
+    clock.start();
+    // A large BMP or PNG is decoded whole even when a small size is asked for: the time bound
+    // matters more than the count then.
+    for (int n = 0; n < thumbnailsPerTick && !thumbnailQueue.empty() && !clock.hasExpired(tickBudgetMs); ++n) {
         QListWidgetItem* item = thumbnailQueue.front();
         thumbnailQueue.pop_front();
         QImageReader reader(item->data(PathRole).toString());
@@ -106,7 +113,9 @@ void ArchivePane::Private::loadThumbnails()
                                   : image.scaled(iconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         painter.drawImage((iconSize.width() - fitted.width()) / 2, (iconSize.height() - fitted.height()) / 2, fitted);
         painter.end();
-        item->setIcon(QIcon(canvas));
+        QIcon icon(canvas);
+        icon.addPixmap(canvas, QIcon::Selected); // no selection tint over the picture
+        item->setIcon(icon);
     }
     if (thumbnailQueue.empty())
         thumbnailTimer.stop();
@@ -131,7 +140,7 @@ void ArchivePane::initWidget()
     auto* diskLabel = new QLabel(tr("Disk:"));
     d->cbbDisk = new QComboBox;
     d->cbbDisk->setObjectName(QStringLiteral("cbbDisk"));
-    d->cbbDisk->setMinimumContentsLength(16);
+    d->cbbDisk->setMinimumContentsLength(24);
     d->cbbDisk->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     diskLabel->setBuddy(d->cbbDisk);
     d->btnRefresh = new QPushButton(tr("Refresh"));
@@ -228,20 +237,26 @@ void ArchivePane::rescan()
 
 void ArchivePane::scanSlice()
 {
-    const bool more = d->scanner.step(scanBudget);
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    while (more && !clock.hasExpired(tickBudgetMs))
+        more = d->scanner.step(scanSliceEntries);
     const QFileInfoList found = d->scanner.takeFound();
     for (const QFileInfo& info : found)
         d->addFile(info.absoluteFilePath(), info.size(), info.lastModified());
-    if (more)
+    if (more) {
+        d->lblStatus->setText(tr("Searching for pictures... %1 found").arg(d->lstFiles->count()));
         return;
+    }
     d->scanTimer.stop();
     const int count = d->lstFiles->count();
     if (count == 0)
         d->lblStatus->setText(tr("No pictures found"));
     else if (d->scanner.wasCut())
-        d->lblStatus->setText(tr("%n picture(s) (search stopped early)", nullptr, count));
+        d->lblStatus->setText(tr("Pictures: %1 (search stopped early)").arg(count));
     else
-        d->lblStatus->setText(tr("%n picture(s)", nullptr, count));
+        d->lblStatus->setText(tr("Pictures: %1").arg(count));
 }
 
 void ArchivePane::setFiles(QList<QUrlInfo*> files)
@@ -253,7 +268,7 @@ void ArchivePane::setFiles(QList<QUrlInfo*> files)
         if (info && info->isFile() && ArchiveScanner::isPicture(info->name()))
             d->addFile(info->name(), info->size(), info->lastModified());
     }
-    d->lblStatus->setText(d->lstFiles->count() ? tr("%n picture(s)", nullptr, d->lstFiles->count())
+    d->lblStatus->setText(d->lstFiles->count() ? tr("Pictures: %1").arg(d->lstFiles->count())
                                                : tr("No pictures found"));
 }
 

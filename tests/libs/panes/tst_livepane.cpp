@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -475,18 +477,29 @@ void TestLivePane::editedValuesSurviveFrames()
 
 void TestLivePane::closeButton()
 {
-    auto pane = std::make_unique<LivePane>(DeviceManager::WifiVideo, QStringLiteral("EN"));
-    pane->show();
-    QSignalSpy spy(pane.get(), &ChildPane::subClose);
+    // Arranged as the main window shows panes: maximised and frameless in an MDI area.
+    QMdiArea area;
+    area.resize(800, 600);
+    QPointer<LivePane> pane = new LivePane(DeviceManager::WifiVideo, QStringLiteral("EN"));
+    pane->setWindowFlags(Qt::FramelessWindowHint);
+    pane->setAttribute(Qt::WA_DeleteOnClose);
+    area.addSubWindow(pane);
+    pane->showMaximized();
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+
+    QSignalSpy spy(pane.data(), &ChildPane::subClose);
     auto* close = pane->findChild<QToolButton*>(QStringLiteral("btnClose"));
     QVERIFY(close && close->isVisible());
+    QVERIFY(area.viewport()->rect().contains(close->mapTo(area.viewport(), close->rect().bottomRight())));
     QTest::mouseClick(close, Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).value<DeviceManager::Mode>(), DeviceManager::WifiVideo);
-    QVERIFY(pane->isVisible()); // the owner closes it
+    QVERIFY(pane); // the owner closes it
 
-    pane->close();
-    QCOMPARE(spy.count(), 1); // closing from outside asks nothing back
+    pane->close(); // as the owner does: no second request comes back
+    QCOMPARE(spy.count(), 1);
+    QTRY_VERIFY(!pane);
 }
 
 void TestLivePane::captureAction()
