@@ -73,8 +73,10 @@ void TestJunction::cleanup()
 
 void TestJunction::record(Junction* j)
 {
-    connect(j, &Junction::opened, this, [this](DeviceManager::Mode m) { events << QStringLiteral("opened %1").arg(m); });
-    connect(j, &Junction::closed, this, [this](DeviceManager::Mode m) { events << QStringLiteral("closed %1").arg(m); });
+    connect(j, &Junction::opened, this,
+            [this](DeviceManager::Mode m) { events << QStringLiteral("opened %1").arg(m); });
+    connect(j, &Junction::closed, this,
+            [this](DeviceManager::Mode m) { events << QStringLiteral("closed %1").arg(m); });
     connect(j, &Junction::disksFresh, this,
             [this](const QStringList& list) { events << (QStringList{"disks"} + list).join(QLatin1Char(' ')); });
 }
@@ -180,16 +182,14 @@ void TestJunction::diskChanges_data()
         << QList<QStringList>{{}, {"/media/a"}, {"/media/a", "/media/b"}, {}}
         << QStringList{"opened 4", "disks /media/a", "disks /media/a /media/b", "disks", "closed 4"};
     QTest::newRow("unchanged list reported once")
-        << QList<QStringList>{{"/media/a"}, {"/media/a"}, {"/media/a"}}
-        << QStringList{"opened 4", "disks /media/a"};
-    QTest::newRow("one disk swapped for another")
-        << QList<QStringList>{{"/media/a"}, {"/media/b"}} << QStringList{"opened 4", "disks /media/a", "disks /media/b"};
-    QTest::newRow("last but one goes")
-        << QList<QStringList>{{"/media/a", "/media/b"}, {"/media/b"}}
-        << QStringList{"opened 4", "disks /media/a /media/b", "disks /media/b"};
-    QTest::newRow("out and back in")
-        << QList<QStringList>{{"/media/a"}, {}, {"/media/a"}}
-        << QStringList{"opened 4", "disks /media/a", "disks", "closed 4", "opened 4", "disks /media/a"};
+        << QList<QStringList>{{"/media/a"}, {"/media/a"}, {"/media/a"}} << QStringList{"opened 4", "disks /media/a"};
+    QTest::newRow("one disk swapped for another") << QList<QStringList>{{"/media/a"}, {"/media/b"}}
+                                                  << QStringList{"opened 4", "disks /media/a", "disks /media/b"};
+    QTest::newRow("last but one goes") << QList<QStringList>{{"/media/a", "/media/b"}, {"/media/b"}}
+                                       << QStringList{"opened 4", "disks /media/a /media/b", "disks /media/b"};
+    QTest::newRow("out and back in") << QList<QStringList>{{"/media/a"}, {}, {"/media/a"}}
+                                     << QStringList{"opened 4", "disks /media/a", "disks",
+                                                    "closed 4", "opened 4",       "disks /media/a"};
 }
 
 void TestJunction::diskChanges()
@@ -235,14 +235,16 @@ void TestJunction::watchFindsDisksByItself()
 
 void TestJunction::setFiles_data()
 {
-    QTest::addColumn<QString>("name");  // file name below the disk, or a path starting with '@' below the outside folder
+    QTest::addColumn<QString>("name"); // file name below the disk, or a path starting with '@' below the outside folder
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("asked"); // the path handed in; "%d" the disk, "%o" the outside folder
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("read");
 
-    QTest::newRow("png") << "pic.png" << PngHead + "rest" << "%d/pic.png" << 4 << true;
-    QTest::newRow("jpeg") << "pic.JPG" << JpegHead + "rest" << "%d/pic.JPG" << 4 << true;
+    QTest::newRow("png") << "pic.png" << PngHead + "rest"
+                         << "%d/pic.png" << 4 << true;
+    QTest::newRow("jpeg") << "pic.JPG" << JpegHead + "rest"
+                          << "%d/pic.JPG" << 4 << true;
     QTest::newRow("bmp") << "pic.bmp" << BmpHead << "%d/pic.bmp" << 4 << true;
     QTest::newRow("in a folder") << "sub/pic.png" << PngHead << "%d/sub/pic.png" << 4 << true;
     QTest::newRow("text named png") << "pic.png" << QByteArray("hello, world") << "%d/pic.png" << 4 << false;

@@ -49,19 +49,17 @@ void TestMountTable::removableRoots_data()
     QTest::newRow("two disks in table order")
         << QByteArray("/dev/sdc1 /media/b vfat rw 0 0\n/dev/sdb1 /media/a vfat rw 0 0\n")
         << QStringList{"/media/b", "/media/a"};
-    QTest::newRow("fixed storage ignored")
-        << QByteArray("/dev/sda1 / ext4 rw 0 0\n"
-                      "/dev/sda2 /home ext4 rw 0 0\n"
-                      "/dev/sdb1 /mnt/usb vfat rw 0 0\n"
-                      "/dev/sdb2 /media vfat rw 0 0\n"
-                      "/dev/sdb3 /mediaextra/x vfat rw 0 0\n"
-                      "proc /proc proc rw 0 0\n"
-                      "tmpfs /run/user/1000 tmpfs rw 0 0\n")
-        << QStringList();
-    QTest::newRow("virtual file systems under media ignored")
-        << QByteArray("systemd-1 /media/auto autofs rw 0 0\n"
-                      "tmpfs /media/ram tmpfs rw 0 0\n")
-        << QStringList();
+    QTest::newRow("fixed storage ignored") << QByteArray("/dev/sda1 / ext4 rw 0 0\n"
+                                                         "/dev/sda2 /home ext4 rw 0 0\n"
+                                                         "/dev/sdb1 /mnt/usb vfat rw 0 0\n"
+                                                         "/dev/sdb2 /media vfat rw 0 0\n"
+                                                         "/dev/sdb3 /mediaextra/x vfat rw 0 0\n"
+                                                         "proc /proc proc rw 0 0\n"
+                                                         "tmpfs /run/user/1000 tmpfs rw 0 0\n")
+                                           << QStringList();
+    QTest::newRow("virtual file systems under media ignored") << QByteArray("systemd-1 /media/auto autofs rw 0 0\n"
+                                                                            "tmpfs /media/ram tmpfs rw 0 0\n")
+                                                              << QStringList();
     QTest::newRow("automount placeholder then real volume")
         << QByteArray("systemd-1 /media/cam autofs rw 0 0\n/dev/sdb1 /media/cam vfat rw 0 0\n")
         << QStringList{"/media/cam"};
@@ -71,8 +69,7 @@ void TestMountTable::removableRoots_data()
     QTest::newRow("malformed lines skipped")
         << QByteArray("garbage\n\n/dev/sdb1\n/dev/sdb1 /media/cam\n  /dev/sdc1   /media/ok  vfat rw 0 0  \n")
         << QStringList{"/media/ok"};
-    QTest::newRow("no final newline") << QByteArray("/dev/sdb1 /media/cam vfat rw 0 0")
-                                      << QStringList{"/media/cam"};
+    QTest::newRow("no final newline") << QByteArray("/dev/sdb1 /media/cam vfat rw 0 0") << QStringList{"/media/cam"};
     QTest::newRow("escaped backslash in name")
         << QByteArray("/dev/sdb1 /media/u/a\\134b vfat rw 0 0\n") << QStringList{"/media/u/a\\b"};
 }
