@@ -302,10 +302,8 @@ void ArchivePane::setFile(ImageFile* file)
         return;
     }
     d->view->setPixmap(QPixmap::fromImage(image));
-    QStringList lines{name, tr("%1 x %2 pixels, %3")
-                                .arg(image.width())
-                                .arg(image.height())
-                                .arg(QLocale().formattedDataSize(file->data.size(), 1, QLocale::DataSizeTraditionalFormat))};
+    const QString bytes = QLocale().formattedDataSize(file->data.size(), 1, QLocale::DataSizeTraditionalFormat);
+    QStringList lines{name, tr("%1 x %2 pixels, %3").arg(image.width()).arg(image.height()).arg(bytes)};
     if (file->modified.isValid())
         lines << QLocale().toString(file->modified, QLocale::ShortFormat);
     d->lblInfo->setText(lines.join(QLatin1Char('\n')));

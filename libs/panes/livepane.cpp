@@ -241,10 +241,13 @@ void LivePane::setPixmap(const QPixmap& pixmap)
         return;
     d->picture = pixmap;
     d->view->setPixmap(pixmap);
-    if (d->framesShown++ == 0) {
+    if (d->framesShown++ == 0)
+        d->lblFrames->setText(QLocale().toString(d->framesShown));
+    if (!d->statsTimer.isActive()) {
+        // The rate is measured from here; the timer stops again when the pictures stop.
+        d->framesAtStats = d->framesShown - 1;
         d->statsClock.start();
         d->statsTimer.start();
-        updateStats();
     }
     emit pictureShown();
 }
@@ -399,6 +402,8 @@ void LivePane::updateStats()
     const double fps = elapsed > 0 ? frames * 1000.0 / elapsed : 0.0;
     d->lblFps->setText(tr("%1 fps").arg(QLocale().toString(fps, 'f', 1)));
     d->lblFrames->setText(QLocale().toString(d->framesShown));
+    if (frames == 0)
+        d->statsTimer.stop();
 }
 
 bool LivePane::SaveToPicture(const QString& fileName)

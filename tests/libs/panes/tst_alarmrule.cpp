@@ -14,7 +14,6 @@ class TestAlarmRule : public QObject {
     Q_OBJECT
 private slots:
     void readings();
-    void readingsNull();
     void evaluate_data();
     void evaluate();
     void onset_data();
@@ -53,8 +52,6 @@ void TestAlarmRule::readings()
     QCOMPARE(r.scaleHigh, qint16(612));
     QCOMPARE(r.sequence, 0xDEADBEEFu);
 }
-
-void TestAlarmRule::readingsNull() { QVERIFY(!LiveReadings::fromRecord(nullptr).valid); }
 
 static OptionParam options(bool alarm, bool minAlarm, bool maxAlarm)
 {
