@@ -50,3 +50,13 @@ QByteArray CommandRecordBuilder::bytes() const
 {
     return QByteArray(m_record.data(), Size);
 }
+
+QByteArray CommandRecordBuilder::refreshed(const QByteArray& record) const
+{
+    if (record.size() != Size)
+        return record;
+    QByteArray out = record;
+    out.replace(SecondValueOffset, ThirdValueOffset + 1 - SecondValueOffset, m_record.data() + SecondValueOffset,
+                ThirdValueOffset + 1 - SecondValueOffset);
+    return out;
+}

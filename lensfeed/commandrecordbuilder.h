@@ -32,6 +32,9 @@ public:
     void copyParameters(const char* param);
 
     QByteArray bytes() const;
+    // A record built earlier with the current parameters in place of its own: a command queued
+    // once and handed over again and again (get video frame) must carry the values set since.
+    QByteArray refreshed(const QByteArray& record) const;
 
 private:
     std::array<char, Size> m_record{};

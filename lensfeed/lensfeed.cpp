@@ -218,7 +218,7 @@ void LensFeed::slotCommandPoolThreadNextCommand(Command* command)
         commander->respond(false);
     }
     if (serialPort->isOpen())
-        serialPort->write(command->content);
+        serialPort->write(commandRecord.refreshed(command->content));
     streamCut->arm();
 }
 

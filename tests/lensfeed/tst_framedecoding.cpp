@@ -251,6 +251,16 @@ private slots:
         }
     }
 
+    void refreshedRecords()
+    {
+        CommandRecordBuilder record;
+        const QByteArray early = record.build(0); // e.g. the standing get-frame command, built at open
+        record.setParameters(25, -3, 0.95);
+        const QByteArray now = record.refreshed(early);
+        QCOMPARE(now.toHex(), record.build(0).toHex());
+        QCOMPARE(record.refreshed("short"), QByteArray("short"));
+    }
+
     void scaledParameters_data()
     {
         QTest::addColumn<double>("first");
