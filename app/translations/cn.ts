@@ -1,0 +1,362 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ArchivePane</name>
+    <message>
+        <source>Disk:</source>
+        <translation>U盘：</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Search the disk for pictures again</source>
+        <translation>重新搜索U盘中的图片</translation>
+    </message>
+    <message>
+        <source>No disk</source>
+        <translation>无U盘</translation>
+    </message>
+    <message>
+        <source>Double-click a picture to open it.</source>
+        <translation>双击图片即可打开。</translation>
+    </message>
+    <message>
+        <source>Searching for pictures...</source>
+        <translation>正在搜索图片...</translation>
+    </message>
+    <message>
+        <source>Searching for pictures... %1 found</source>
+        <translation>正在搜索图片... 已找到 %1 张</translation>
+    </message>
+    <message>
+        <source>No pictures found</source>
+        <translation>未找到图片</translation>
+    </message>
+    <message>
+        <source>Pictures: %1 (search stopped early)</source>
+        <translation>图片：%1 张（搜索已提前结束）</translation>
+    </message>
+    <message>
+        <source>Pictures: %1</source>
+        <translation>图片：%1 张</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>正在打开 %1...</translation>
+    </message>
+    <message>
+        <source>Cannot show this picture.</source>
+        <translation>无法显示此图片。</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels, %3</source>
+        <translation>%1 x %2 像素，%3</translation>
+    </message>
+</context>
+<context>
+    <name>ChildPane</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>关闭此窗口</translation>
+    </message>
+</context>
+<context>
+    <name>LensFeed</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>选择相机</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>相机：</translation>
+    </message>
+    <message>
+        <source>Data stream was failed,the application will be close.</source>
+        <translation>相机数据流出现故障，将关闭与相机的连接。</translation>
+    </message>
+</context>
+<context>
+    <name>LivePane</name>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>正在等待相机...</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>测量值</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最高温度：</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最低温度：</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>中心温度：</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Frames shown:</source>
+        <translation>已显示帧数：</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>消音</translation>
+    </message>
+    <message>
+        <source>Stop the alarm sound</source>
+        <translation>停止报警声音</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>Enable alarm</source>
+        <translation>启用报警</translation>
+    </message>
+    <message>
+        <source>Alarm above high limit</source>
+        <translation>高于上限时报警</translation>
+    </message>
+    <message>
+        <source>Alarm below low limit</source>
+        <translation>低于下限时报警</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>声音报警</translation>
+    </message>
+    <message>
+        <source>Write alarm log</source>
+        <translation>记录报警日志</translation>
+    </message>
+    <message>
+        <source>Camera settings</source>
+        <translation>相机设置</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Send these settings to the camera</source>
+        <translation>将这些设置发送到相机</translation>
+    </message>
+    <message>
+        <source>High limit:</source>
+        <translation>上限：</translation>
+    </message>
+    <message>
+        <source>Low limit:</source>
+        <translation>下限：</translation>
+    </message>
+    <message>
+        <source>Emissivity:</source>
+        <translation>发射率：</translation>
+    </message>
+    <message>
+        <source>%1 ଌ</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Alarm off</source>
+        <translation>报警已关闭</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>无报警</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot and too cold</source>
+        <translation>报警：温度过高且过低</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot</source>
+        <translation>报警：温度过高</translation>
+    </message>
+    <message>
+        <source>ALARM: too cold</source>
+        <translation>报警：温度过低</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 帧/秒</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Can not open file.</source>
+        <translation>无法打开文件。</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>抓图</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>用户手册</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Trying to open device...</source>
+        <translation>正在打开设备...</translation>
+    </message>
+    <message>
+        <source>Failed to open device</source>
+        <translation>打开设备失败</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>活动</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open</source>
+        <translation>U盘已连接</translation>
+    </message>
+    <message>
+        <source>Camera is open</source>
+        <translation>相机已连接</translation>
+    </message>
+    <message>
+        <source>USB flash disk is close</source>
+        <translation>U盘已断开</translation>
+    </message>
+    <message>
+        <source>Camera is close</source>
+        <translation>相机已断开</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>PNG (*.png )</source>
+        <translation>PNG 图片 (*.png )</translation>
+    </message>
+    <message>
+        <source>Picture saved successfully.</source>
+        <translation>图片保存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save picture.</source>
+        <translation>图片保存失败。</translation>
+    </message>
+    <message>
+        <source>Changes will take effect when you restart application.</source>
+        <translation>更改将在重新启动应用程序后生效。</translation>
+    </message>
+</context>
+<context>
+    <name>OptionDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>西班牙语</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>俄语</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日语</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>History files path</source>
+        <translation>历史文件路径</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Choose path</source>
+        <translation>选择路径</translation>
+    </message>
+</context>
+</TS>

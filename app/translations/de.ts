@@ -1,0 +1,362 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ArchivePane</name>
+    <message>
+        <source>Disk:</source>
+        <translation>Laufwerk:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Search the disk for pictures again</source>
+        <translation>Laufwerk erneut nach Bildern durchsuchen</translation>
+    </message>
+    <message>
+        <source>No disk</source>
+        <translation>Kein Laufwerk</translation>
+    </message>
+    <message>
+        <source>Double-click a picture to open it.</source>
+        <translation>Doppelklicken Sie auf ein Bild, um es zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Searching for pictures...</source>
+        <translation>Bilder werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Searching for pictures... %1 found</source>
+        <translation>Bilder werden gesucht... %1 gefunden</translation>
+    </message>
+    <message>
+        <source>No pictures found</source>
+        <translation>Keine Bilder gefunden</translation>
+    </message>
+    <message>
+        <source>Pictures: %1 (search stopped early)</source>
+        <translation>Bilder: %1 (Suche vorzeitig beendet)</translation>
+    </message>
+    <message>
+        <source>Pictures: %1</source>
+        <translation>Bilder: %1</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>%1 wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Cannot show this picture.</source>
+        <translation>Dieses Bild kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels, %3</source>
+        <translation>%1 x %2 Pixel, %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChildPane</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+</context>
+<context>
+    <name>LensFeed</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>Kamera auswählen</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Kameras:</translation>
+    </message>
+    <message>
+        <source>Data stream was failed,the application will be close.</source>
+        <translation>Der Datenstrom der Kamera ist ausgefallen. Die Verbindung zur Kamera wird getrennt.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePane</name>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>Warten auf die Kamera...</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Maximum:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Minimum:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Mitte:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Frames shown:</source>
+        <translation>Angezeigte Bilder:</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Stummschalten</translation>
+    </message>
+    <message>
+        <source>Stop the alarm sound</source>
+        <translation>Alarmton ausschalten</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Enable alarm</source>
+        <translation>Alarm aktivieren</translation>
+    </message>
+    <message>
+        <source>Alarm above high limit</source>
+        <translation>Alarm über dem oberen Grenzwert</translation>
+    </message>
+    <message>
+        <source>Alarm below low limit</source>
+        <translation>Alarm unter dem unteren Grenzwert</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Write alarm log</source>
+        <translation>Alarmprotokoll schreiben</translation>
+    </message>
+    <message>
+        <source>Camera settings</source>
+        <translation>Kameraeinstellungen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Send these settings to the camera</source>
+        <translation>Diese Einstellungen an die Kamera senden</translation>
+    </message>
+    <message>
+        <source>High limit:</source>
+        <translation>Oberer Grenzwert:</translation>
+    </message>
+    <message>
+        <source>Low limit:</source>
+        <translation>Unterer Grenzwert:</translation>
+    </message>
+    <message>
+        <source>Emissivity:</source>
+        <translation>Emissionsgrad:</translation>
+    </message>
+    <message>
+        <source>%1 ଌ</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Alarm off</source>
+        <translation>Alarm aus</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>Kein Alarm</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot and too cold</source>
+        <translation>ALARM: zu heiß und zu kalt</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot</source>
+        <translation>ALARM: zu heiß</translation>
+    </message>
+    <message>
+        <source>ALARM: too cold</source>
+        <translation>ALARM: zu kalt</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Can not open file.</source>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Trying to open device...</source>
+        <translation>Gerät wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Failed to open device</source>
+        <translation>Gerät konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open</source>
+        <translation>USB-Laufwerk verbunden</translation>
+    </message>
+    <message>
+        <source>Camera is open</source>
+        <translation>Kamera verbunden</translation>
+    </message>
+    <message>
+        <source>USB flash disk is close</source>
+        <translation>USB-Laufwerk getrennt</translation>
+    </message>
+    <message>
+        <source>Camera is close</source>
+        <translation>Kamera getrennt</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG (*.png )</source>
+        <translation>PNG-Bild (*.png )</translation>
+    </message>
+    <message>
+        <source>Picture saved successfully.</source>
+        <translation>Das Bild wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Failed to save picture.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Changes will take effect when you restart application.</source>
+        <translation>Die Änderungen werden nach einem Neustart des Programms wirksam.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>History files path</source>
+        <translation>Ordner für Verlaufsdateien</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose path</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,362 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ArchivePane</name>
+    <message>
+        <source>Disk:</source>
+        <translation>Unidad:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Search the disk for pictures again</source>
+        <translation>Volver a buscar imágenes en la unidad</translation>
+    </message>
+    <message>
+        <source>No disk</source>
+        <translation>Ninguna unidad</translation>
+    </message>
+    <message>
+        <source>Double-click a picture to open it.</source>
+        <translation>Haga doble clic en una imagen para abrirla.</translation>
+    </message>
+    <message>
+        <source>Searching for pictures...</source>
+        <translation>Buscando imágenes...</translation>
+    </message>
+    <message>
+        <source>Searching for pictures... %1 found</source>
+        <translation>Buscando imágenes... Encontradas: %1</translation>
+    </message>
+    <message>
+        <source>No pictures found</source>
+        <translation>No se encontraron imágenes</translation>
+    </message>
+    <message>
+        <source>Pictures: %1 (search stopped early)</source>
+        <translation>Imágenes: %1 (búsqueda interrumpida)</translation>
+    </message>
+    <message>
+        <source>Pictures: %1</source>
+        <translation>Imágenes: %1</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Abriendo %1...</translation>
+    </message>
+    <message>
+        <source>Cannot show this picture.</source>
+        <translation>No se puede mostrar esta imagen.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels, %3</source>
+        <translation>%1 x %2 píxeles, %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChildPane</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Cerrar esta ventana</translation>
+    </message>
+</context>
+<context>
+    <name>LensFeed</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>Seleccionar cámara</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Cámaras:</translation>
+    </message>
+    <message>
+        <source>Data stream was failed,the application will be close.</source>
+        <translation>Se ha producido un error en el flujo de datos de la cámara. Se cerrará la conexión con la cámara.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePane</name>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>Esperando a la cámara...</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Máxima:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Mínima:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centro:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Velocidad de fotogramas:</translation>
+    </message>
+    <message>
+        <source>Frames shown:</source>
+        <translation>Fotogramas mostrados:</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Stop the alarm sound</source>
+        <translation>Detener el sonido de la alarma</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Enable alarm</source>
+        <translation>Activar alarma</translation>
+    </message>
+    <message>
+        <source>Alarm above high limit</source>
+        <translation>Alarma por encima del umbral superior</translation>
+    </message>
+    <message>
+        <source>Alarm below low limit</source>
+        <translation>Alarma por debajo del umbral inferior</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Write alarm log</source>
+        <translation>Guardar registro de alarmas</translation>
+    </message>
+    <message>
+        <source>Camera settings</source>
+        <translation>Configuración de la cámara</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Send these settings to the camera</source>
+        <translation>Enviar esta configuración a la cámara</translation>
+    </message>
+    <message>
+        <source>High limit:</source>
+        <translation>Umbral superior:</translation>
+    </message>
+    <message>
+        <source>Low limit:</source>
+        <translation>Umbral inferior:</translation>
+    </message>
+    <message>
+        <source>Emissivity:</source>
+        <translation>Emisividad:</translation>
+    </message>
+    <message>
+        <source>%1 ଌ</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Alarm off</source>
+        <translation>Alarma desactivada</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>Sin alarma</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot and too cold</source>
+        <translation>ALARMA: temperatura demasiado alta y demasiado baja</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot</source>
+        <translation>ALARMA: temperatura demasiado alta</translation>
+    </message>
+    <message>
+        <source>ALARM: too cold</source>
+        <translation>ALARMA: temperatura demasiado baja</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Can not open file.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Manual de usuario</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Trying to open device...</source>
+        <translation>Abriendo el dispositivo...</translation>
+    </message>
+    <message>
+        <source>Failed to open device</source>
+        <translation>No se pudo abrir el dispositivo</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open</source>
+        <translation>Unidad USB conectada</translation>
+    </message>
+    <message>
+        <source>Camera is open</source>
+        <translation>Cámara conectada</translation>
+    </message>
+    <message>
+        <source>USB flash disk is close</source>
+        <translation>Unidad USB desconectada</translation>
+    </message>
+    <message>
+        <source>Camera is close</source>
+        <translation>Cámara desconectada</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG (*.png )</source>
+        <translation>Imagen PNG (*.png )</translation>
+    </message>
+    <message>
+        <source>Picture saved successfully.</source>
+        <translation>La imagen se ha guardado correctamente.</translation>
+    </message>
+    <message>
+        <source>Failed to save picture.</source>
+        <translation>No se pudo guardar la imagen.</translation>
+    </message>
+    <message>
+        <source>Changes will take effect when you restart application.</source>
+        <translation>Los cambios se aplicarán al reiniciar la aplicación.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>History files path</source>
+        <translation>Carpeta del historial</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose path</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,362 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ArchivePane</name>
+    <message>
+        <source>Disk:</source>
+        <translation>Lecteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Search the disk for pictures again</source>
+        <translation>Rechercher à nouveau les images sur le lecteur</translation>
+    </message>
+    <message>
+        <source>No disk</source>
+        <translation>Aucun lecteur</translation>
+    </message>
+    <message>
+        <source>Double-click a picture to open it.</source>
+        <translation>Double-cliquez sur une image pour l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>Searching for pictures...</source>
+        <translation>Recherche des images...</translation>
+    </message>
+    <message>
+        <source>Searching for pictures... %1 found</source>
+        <translation>Recherche des images... %1 trouvée(s)</translation>
+    </message>
+    <message>
+        <source>No pictures found</source>
+        <translation>Aucune image trouvée</translation>
+    </message>
+    <message>
+        <source>Pictures: %1 (search stopped early)</source>
+        <translation>Images&#xa0;: %1 (recherche interrompue)</translation>
+    </message>
+    <message>
+        <source>Pictures: %1</source>
+        <translation>Images&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>Cannot show this picture.</source>
+        <translation>Impossible d&apos;afficher cette image.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels, %3</source>
+        <translation>%1 x %2 pixels, %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChildPane</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Fermer cette fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>LensFeed</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>Choisir la caméra</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Caméras&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Data stream was failed,the application will be close.</source>
+        <translation>Le flux de données de la caméra a échoué. La connexion à la caméra va être fermée.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePane</name>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>En attente de la caméra...</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Max&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Min&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Fréquence d&apos;images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Frames shown:</source>
+        <translation>Images affichées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Stop the alarm sound</source>
+        <translation>Arrêter le son de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Enable alarm</source>
+        <translation>Activer l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Alarm above high limit</source>
+        <translation>Alarme au-dessus du seuil haut</translation>
+    </message>
+    <message>
+        <source>Alarm below low limit</source>
+        <translation>Alarme en dessous du seuil bas</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Write alarm log</source>
+        <translation>Enregistrer le journal des alarmes</translation>
+    </message>
+    <message>
+        <source>Camera settings</source>
+        <translation>Paramètres de la caméra</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Send these settings to the camera</source>
+        <translation>Envoyer ces paramètres à la caméra</translation>
+    </message>
+    <message>
+        <source>High limit:</source>
+        <translation>Seuil haut&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Low limit:</source>
+        <translation>Seuil bas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Emissivity:</source>
+        <translation>Émissivité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 ଌ</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Alarm off</source>
+        <translation>Alarme désactivée</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>Aucune alarme</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot and too cold</source>
+        <translation>ALARME&#xa0;: trop chaud et trop froid</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot</source>
+        <translation>ALARME&#xa0;: trop chaud</translation>
+    </message>
+    <message>
+        <source>ALARM: too cold</source>
+        <translation>ALARME&#xa0;: trop froid</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 i/s</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Can not open file.</source>
+        <translation>Impossible d&apos;ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Manuel d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Trying to open device...</source>
+        <translation>Ouverture du périphérique...</translation>
+    </message>
+    <message>
+        <source>Failed to open device</source>
+        <translation>Impossible d&apos;ouvrir le périphérique</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open</source>
+        <translation>Lecteur USB connecté</translation>
+    </message>
+    <message>
+        <source>Camera is open</source>
+        <translation>Caméra connectée</translation>
+    </message>
+    <message>
+        <source>USB flash disk is close</source>
+        <translation>Lecteur USB déconnecté</translation>
+    </message>
+    <message>
+        <source>Camera is close</source>
+        <translation>Caméra déconnectée</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG (*.png )</source>
+        <translation>Image PNG (*.png )</translation>
+    </message>
+    <message>
+        <source>Picture saved successfully.</source>
+        <translation>L&apos;image a été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Failed to save picture.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Changes will take effect when you restart application.</source>
+        <translation>Les modifications prendront effet au prochain démarrage de l&apos;application.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>History files path</source>
+        <translation>Dossier de l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose path</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+</context>
+</TS>

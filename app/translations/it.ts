@@ -1,0 +1,362 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>ArchivePane</name>
+    <message>
+        <source>Disk:</source>
+        <translation>Unità:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Search the disk for pictures again</source>
+        <translation>Cerca di nuovo le immagini nell&apos;unità</translation>
+    </message>
+    <message>
+        <source>No disk</source>
+        <translation>Nessuna unità</translation>
+    </message>
+    <message>
+        <source>Double-click a picture to open it.</source>
+        <translation>Fai doppio clic su un&apos;immagine per aprirla.</translation>
+    </message>
+    <message>
+        <source>Searching for pictures...</source>
+        <translation>Ricerca delle immagini in corso...</translation>
+    </message>
+    <message>
+        <source>Searching for pictures... %1 found</source>
+        <translation>Ricerca delle immagini in corso... Trovate: %1</translation>
+    </message>
+    <message>
+        <source>No pictures found</source>
+        <translation>Nessuna immagine trovata</translation>
+    </message>
+    <message>
+        <source>Pictures: %1 (search stopped early)</source>
+        <translation>Immagini: %1 (ricerca interrotta)</translation>
+    </message>
+    <message>
+        <source>Pictures: %1</source>
+        <translation>Immagini: %1</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Apertura di %1 in corso...</translation>
+    </message>
+    <message>
+        <source>Cannot show this picture.</source>
+        <translation>Impossibile visualizzare questa immagine.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels, %3</source>
+        <translation>%1 x %2 pixel, %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChildPane</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Chiudi questa finestra</translation>
+    </message>
+</context>
+<context>
+    <name>LensFeed</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>Scegli la termocamera</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Termocamere:</translation>
+    </message>
+    <message>
+        <source>Data stream was failed,the application will be close.</source>
+        <translation>Il flusso di dati della termocamera si è interrotto. La connessione con la termocamera verrà chiusa.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePane</name>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>In attesa della termocamera...</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Massima:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Minima:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centro:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Frequenza fotogrammi:</translation>
+    </message>
+    <message>
+        <source>Frames shown:</source>
+        <translation>Fotogrammi visualizzati:</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Silenzia</translation>
+    </message>
+    <message>
+        <source>Stop the alarm sound</source>
+        <translation>Interrompi il suono dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Allarme</translation>
+    </message>
+    <message>
+        <source>Enable alarm</source>
+        <translation>Attiva allarme</translation>
+    </message>
+    <message>
+        <source>Alarm above high limit</source>
+        <translation>Allarme sopra la soglia superiore</translation>
+    </message>
+    <message>
+        <source>Alarm below low limit</source>
+        <translation>Allarme sotto la soglia inferiore</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Write alarm log</source>
+        <translation>Registra gli allarmi nel log</translation>
+    </message>
+    <message>
+        <source>Camera settings</source>
+        <translation>Impostazioni termocamera</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Send these settings to the camera</source>
+        <translation>Invia queste impostazioni alla termocamera</translation>
+    </message>
+    <message>
+        <source>High limit:</source>
+        <translation>Soglia superiore:</translation>
+    </message>
+    <message>
+        <source>Low limit:</source>
+        <translation>Soglia inferiore:</translation>
+    </message>
+    <message>
+        <source>Emissivity:</source>
+        <translation>Emissività:</translation>
+    </message>
+    <message>
+        <source>%1 ଌ</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Alarm off</source>
+        <translation>Allarme disattivato</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>Nessun allarme</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot and too cold</source>
+        <translation>ALLARME: troppo caldo e troppo freddo</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot</source>
+        <translation>ALLARME: troppo caldo</translation>
+    </message>
+    <message>
+        <source>ALARM: too cold</source>
+        <translation>ALLARME: troppo freddo</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Can not open file.</source>
+        <translation>Impossibile aprire il file.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Cattura</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Manuale utente</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Trying to open device...</source>
+        <translation>Apertura del dispositivo in corso...</translation>
+    </message>
+    <message>
+        <source>Failed to open device</source>
+        <translation>Impossibile aprire il dispositivo</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open</source>
+        <translation>Unità USB connessa</translation>
+    </message>
+    <message>
+        <source>Camera is open</source>
+        <translation>Termocamera connessa</translation>
+    </message>
+    <message>
+        <source>USB flash disk is close</source>
+        <translation>Unità USB disconnessa</translation>
+    </message>
+    <message>
+        <source>Camera is close</source>
+        <translation>Termocamera disconnessa</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Salva immagine</translation>
+    </message>
+    <message>
+        <source>PNG (*.png )</source>
+        <translation>Immagine PNG (*.png )</translation>
+    </message>
+    <message>
+        <source>Picture saved successfully.</source>
+        <translation>Immagine salvata correttamente.</translation>
+    </message>
+    <message>
+        <source>Failed to save picture.</source>
+        <translation>Impossibile salvare l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Changes will take effect when you restart application.</source>
+        <translation>Le modifiche avranno effetto al riavvio dell&apos;applicazione.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>History files path</source>
+        <translation>Cartella dello storico</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Choose path</source>
+        <translation>Scegli la cartella</translation>
+    </message>
+</context>
+</TS>

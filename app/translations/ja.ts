@@ -1,0 +1,362 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>ArchivePane</name>
+    <message>
+        <source>Disk:</source>
+        <translation>ドライブ：</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Search the disk for pictures again</source>
+        <translation>ドライブの画像を再検索します</translation>
+    </message>
+    <message>
+        <source>No disk</source>
+        <translation>ドライブがありません</translation>
+    </message>
+    <message>
+        <source>Double-click a picture to open it.</source>
+        <translation>画像をダブルクリックすると開きます。</translation>
+    </message>
+    <message>
+        <source>Searching for pictures...</source>
+        <translation>画像を検索しています...</translation>
+    </message>
+    <message>
+        <source>Searching for pictures... %1 found</source>
+        <translation>画像を検索しています... %1 枚見つかりました</translation>
+    </message>
+    <message>
+        <source>No pictures found</source>
+        <translation>画像が見つかりません</translation>
+    </message>
+    <message>
+        <source>Pictures: %1 (search stopped early)</source>
+        <translation>画像：%1 枚（検索を途中で打ち切りました）</translation>
+    </message>
+    <message>
+        <source>Pictures: %1</source>
+        <translation>画像：%1 枚</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>%1 を開いています...</translation>
+    </message>
+    <message>
+        <source>Cannot show this picture.</source>
+        <translation>この画像は表示できません。</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels, %3</source>
+        <translation>%1 x %2 ピクセル、%3</translation>
+    </message>
+</context>
+<context>
+    <name>ChildPane</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>このウィンドウを閉じます</translation>
+    </message>
+</context>
+<context>
+    <name>LensFeed</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>カメラの選択</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>カメラ：</translation>
+    </message>
+    <message>
+        <source>Data stream was failed,the application will be close.</source>
+        <translation>カメラのデータストリームでエラーが発生しました。カメラとの接続を閉じます。</translation>
+    </message>
+</context>
+<context>
+    <name>LivePane</name>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>カメラを待っています...</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>測定値</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最高：</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最低：</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>中心：</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>フレームレート：</translation>
+    </message>
+    <message>
+        <source>Frames shown:</source>
+        <translation>表示フレーム数：</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>消音</translation>
+    </message>
+    <message>
+        <source>Stop the alarm sound</source>
+        <translation>アラーム音を止めます</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>アラーム</translation>
+    </message>
+    <message>
+        <source>Enable alarm</source>
+        <translation>アラームを有効にする</translation>
+    </message>
+    <message>
+        <source>Alarm above high limit</source>
+        <translation>上限を超えたらアラーム</translation>
+    </message>
+    <message>
+        <source>Alarm below low limit</source>
+        <translation>下限を下回ったらアラーム</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>アラーム音</translation>
+    </message>
+    <message>
+        <source>Write alarm log</source>
+        <translation>アラームログを記録する</translation>
+    </message>
+    <message>
+        <source>Camera settings</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Send these settings to the camera</source>
+        <translation>この設定をカメラに送信します</translation>
+    </message>
+    <message>
+        <source>High limit:</source>
+        <translation>上限：</translation>
+    </message>
+    <message>
+        <source>Low limit:</source>
+        <translation>下限：</translation>
+    </message>
+    <message>
+        <source>Emissivity:</source>
+        <translation>放射率：</translation>
+    </message>
+    <message>
+        <source>%1 ଌ</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Alarm off</source>
+        <translation>アラームオフ</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>アラームなし</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot and too cold</source>
+        <translation>アラーム：高温および低温</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot</source>
+        <translation>アラーム：高温</translation>
+    </message>
+    <message>
+        <source>ALARM: too cold</source>
+        <translation>アラーム：低温</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Can not open file.</source>
+        <translation>ファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>ユーザーマニュアル</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Trying to open device...</source>
+        <translation>デバイスを開いています...</translation>
+    </message>
+    <message>
+        <source>Failed to open device</source>
+        <translation>デバイスを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>アクティブ</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open</source>
+        <translation>USB ドライブに接続しました</translation>
+    </message>
+    <message>
+        <source>Camera is open</source>
+        <translation>カメラに接続しました</translation>
+    </message>
+    <message>
+        <source>USB flash disk is close</source>
+        <translation>USB ドライブを切断しました</translation>
+    </message>
+    <message>
+        <source>Camera is close</source>
+        <translation>カメラを切断しました</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>画像の保存</translation>
+    </message>
+    <message>
+        <source>PNG (*.png )</source>
+        <translation>PNG 画像 (*.png )</translation>
+    </message>
+    <message>
+        <source>Picture saved successfully.</source>
+        <translation>画像を保存しました。</translation>
+    </message>
+    <message>
+        <source>Failed to save picture.</source>
+        <translation>画像を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Changes will take effect when you restart application.</source>
+        <translation>変更はアプリケーションを再起動すると有効になります。</translation>
+    </message>
+</context>
+<context>
+    <name>OptionDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中国語</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>ロシア語</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>イタリア語</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>History files path</source>
+        <translation>履歴ファイルの保存先</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Choose path</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,362 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ArchivePane</name>
+    <message>
+        <source>Disk:</source>
+        <translation>Накопитель:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Search the disk for pictures again</source>
+        <translation>Снова найти изображения на накопителе</translation>
+    </message>
+    <message>
+        <source>No disk</source>
+        <translation>Нет накопителя</translation>
+    </message>
+    <message>
+        <source>Double-click a picture to open it.</source>
+        <translation>Дважды щелкните изображение, чтобы открыть его.</translation>
+    </message>
+    <message>
+        <source>Searching for pictures...</source>
+        <translation>Поиск изображений...</translation>
+    </message>
+    <message>
+        <source>Searching for pictures... %1 found</source>
+        <translation>Поиск изображений... Найдено: %1</translation>
+    </message>
+    <message>
+        <source>No pictures found</source>
+        <translation>Изображения не найдены</translation>
+    </message>
+    <message>
+        <source>Pictures: %1 (search stopped early)</source>
+        <translation>Изображений: %1 (поиск прерван)</translation>
+    </message>
+    <message>
+        <source>Pictures: %1</source>
+        <translation>Изображений: %1</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Открытие %1...</translation>
+    </message>
+    <message>
+        <source>Cannot show this picture.</source>
+        <translation>Не удается показать это изображение.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels, %3</source>
+        <translation>%1 x %2 пикс., %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChildPane</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Закрыть это окно</translation>
+    </message>
+</context>
+<context>
+    <name>LensFeed</name>
+    <message>
+        <source>Choose Camera</source>
+        <translation>Выбор камеры</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Камеры:</translation>
+    </message>
+    <message>
+        <source>Data stream was failed,the application will be close.</source>
+        <translation>Сбой потока данных камеры. Соединение с камерой будет закрыто.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePane</name>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>Ожидание камеры...</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Показания</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Максимум:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Минимум:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Центр:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Частота кадров:</translation>
+    </message>
+    <message>
+        <source>Frames shown:</source>
+        <translation>Показано кадров:</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Stop the alarm sound</source>
+        <translation>Выключить звук тревоги</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Сигнализация</translation>
+    </message>
+    <message>
+        <source>Enable alarm</source>
+        <translation>Включить сигнализацию</translation>
+    </message>
+    <message>
+        <source>Alarm above high limit</source>
+        <translation>Тревога выше верхнего порога</translation>
+    </message>
+    <message>
+        <source>Alarm below low limit</source>
+        <translation>Тревога ниже нижнего порога</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Write alarm log</source>
+        <translation>Вести журнал тревог</translation>
+    </message>
+    <message>
+        <source>Camera settings</source>
+        <translation>Настройки камеры</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Send these settings to the camera</source>
+        <translation>Отправить эти настройки в камеру</translation>
+    </message>
+    <message>
+        <source>High limit:</source>
+        <translation>Верхний порог:</translation>
+    </message>
+    <message>
+        <source>Low limit:</source>
+        <translation>Нижний порог:</translation>
+    </message>
+    <message>
+        <source>Emissivity:</source>
+        <translation>Коэффициент излучения:</translation>
+    </message>
+    <message>
+        <source>%1 ଌ</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Alarm off</source>
+        <translation>Сигнализация выключена</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>Нет тревоги</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot and too cold</source>
+        <translation>ТРЕВОГА: слишком высокая и слишком низкая температура</translation>
+    </message>
+    <message>
+        <source>ALARM: too hot</source>
+        <translation>ТРЕВОГА: слишком высокая температура</translation>
+    </message>
+    <message>
+        <source>ALARM: too cold</source>
+        <translation>ТРЕВОГА: слишком низкая температура</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Can not open file.</source>
+        <translation>Не удается открыть файл.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Trying to open device...</source>
+        <translation>Открытие устройства...</translation>
+    </message>
+    <message>
+        <source>Failed to open device</source>
+        <translation>Не удалось открыть устройство</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Активно</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open</source>
+        <translation>USB-накопитель подключен</translation>
+    </message>
+    <message>
+        <source>Camera is open</source>
+        <translation>Камера подключена</translation>
+    </message>
+    <message>
+        <source>USB flash disk is close</source>
+        <translation>USB-накопитель отключен</translation>
+    </message>
+    <message>
+        <source>Camera is close</source>
+        <translation>Камера отключена</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Сохранить изображение</translation>
+    </message>
+    <message>
+        <source>PNG (*.png )</source>
+        <translation>Изображение PNG (*.png )</translation>
+    </message>
+    <message>
+        <source>Picture saved successfully.</source>
+        <translation>Изображение сохранено.</translation>
+    </message>
+    <message>
+        <source>Failed to save picture.</source>
+        <translation>Не удалось сохранить изображение.</translation>
+    </message>
+    <message>
+        <source>Changes will take effect when you restart application.</source>
+        <translation>Изменения вступят в силу после перезапуска приложения.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Японский</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>History files path</source>
+        <translation>Папка истории</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Choose path</source>
+        <translation>Выбор папки</translation>
+    </message>
+</context>
+</TS>
