@@ -315,6 +315,7 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
         piece(reply, microseconds(0));
         break;
     case FaultSpec::PauseInReply:
+        frames = 1;
         piece(reply.left(applied.pauseAt), microseconds(0));
         piece(reply.mid(applied.pauseAt), std::chrono::milliseconds(applied.pauseMs));
         break;
@@ -329,6 +330,7 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
         items.back().garbage = applied.garbageBytes;
         break;
     case FaultSpec::Chunked:
+        frames = 1;
         for (int at = 0; at < reply.size(); at += applied.chunkSize)
             piece(reply.mid(at, applied.chunkSize), at == 0 ? microseconds(0) : microseconds(applied.chunkGapUs));
         break;
@@ -546,13 +548,16 @@ void CameraSimulator::Private::run() {
     qint64 unanswered = 0;
     for (const OutItem& item : out)
         unanswered += item.repliesDone;
+    {
+        // Settled before the master closes, so a client that sees the hang-up finds it in the stats.
+        std::lock_guard<std::mutex> lock(mutex);
+        qCInfo(lcCamsimPort) << "line dropped after" << stats.framesSent << "frames";
+        stats.recordsUnanswered += unanswered;
+        ++stats.hangUps;
+        fault = FaultSpec::none();
+        running = false;
+    }
     closePort();
-    std::lock_guard<std::mutex> lock(mutex);
-    qCInfo(lcCamsimPort) << "line dropped after" << stats.framesSent << "frames";
-    stats.recordsUnanswered += unanswered;
-    ++stats.hangUps;
-    fault = FaultSpec::none();
-    running = false;
     changed.notify_all();
 }
 

@@ -18,8 +18,10 @@ struct SimulatorStats {
     qint64 bytesReceived = 0;
     qint64 recordsAnswered = 0;   // records whose reply (faulty or not) was written completely
     qint64 recordsUnanswered = 0; // records that Silence, Flood or a hang-up left without a reply
-    qint64 framesSent = 0;        // complete, well-formed 14,935-byte frames written
-    qint64 faultyReplies = 0;     // replies altered by a fault (short, long, bad marker, pause, garbage, chunked)
+    // Complete, well-formed 14,935-byte frames written, paused and chunked ones included. A pty holds less than
+    // a frame, so a frame counts only once the client has read most of it.
+    qint64 framesSent = 0;
+    qint64 faultyReplies = 0; // replies altered by a fault (short, long, bad marker, pause, garbage, chunked)
     qint64 garbageBytesSent = 0;
     qint64 bytesSent = 0;
     qint64 hangUps = 0;

@@ -7,7 +7,7 @@
 #include <QtGlobal>
 
 // One rendered picture: 80 x 108 temperatures in tenths of a degree Celsius, row by row.
-struct ThermalImage {
+struct CAMSIM_EXPORT ThermalImage {
     QVector<qint16> tenths;
     qint16 minimum = 0;
     qint16 maximum = 0;
