@@ -1,0 +1,101 @@
+#include "linkprobe.h"
+
+#include <atomic>
+
+namespace {
+
+constexpr int kCalls = static_cast<int>(LinkProbe::Call::Count);
+
+std::atomic<quint32> failures[kCalls];
+std::atomic<quint32> phantomBytes{0};
+std::atomic<quint64> statusQueryCount{0};
+std::atomic<int> pendingCount{0};
+std::atomic<int> abandonedCount{0};
+std::atomic<int> openPortCount{0};
+std::atomic<bool> literal{false};
+
+} // namespace
+
+void LinkProbe::failNext(Call call, quint32 error)
+{
+    failures[static_cast<int>(call)].store(error);
+}
+
+void LinkProbe::addPhantomBytes(quint32 count)
+{
+    phantomBytes.fetch_add(count);
+}
+
+void LinkProbe::reset()
+{
+    for (auto& failure : failures)
+        failure.store(0);
+    phantomBytes.store(0);
+    statusQueryCount.store(0);
+    abandonedCount.store(0);
+    literal.store(false);
+}
+
+quint64 LinkProbe::statusQueries()
+{
+    return statusQueryCount.load();
+}
+
+int LinkProbe::pendingOperations()
+{
+    return pendingCount.load();
+}
+
+int LinkProbe::abandonedOperations()
+{
+    return abandonedCount.load();
+}
+
+int LinkProbe::openPorts()
+{
+    return openPortCount.load();
+}
+
+void LinkProbe::setLiteralPolling(bool on)
+{
+    literal.store(on);
+}
+
+bool LinkProbe::literalPolling()
+{
+    return literal.load();
+}
+
+bool LinkProbe::takeFailure(Call call, quint32* error)
+{
+    const quint32 code = failures[static_cast<int>(call)].exchange(0);
+    if (code == 0)
+        return false;
+    *error = code;
+    return true;
+}
+
+quint32 LinkProbe::takePhantomBytes()
+{
+    return phantomBytes.exchange(0);
+}
+
+void LinkProbe::noteStatusQuery()
+{
+    statusQueryCount.fetch_add(1, std::memory_order_relaxed);
+}
+
+void LinkProbe::notePending(int delta)
+{
+    pendingCount.fetch_add(delta);
+}
+
+void LinkProbe::noteAbandoned(int count)
+{
+    abandonedCount.fetch_add(count);
+}
+
+void LinkProbe::notePortOpen(int delta)
+{
+    openPortCount.fetch_add(delta);
+}
