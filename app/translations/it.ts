@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Write alarm log</source>
-        <translation>Registra gli allarmi nel log</translation>
+        <translation>Salva il registro degli allarmi</translation>
     </message>
     <message>
         <source>Camera settings</source>

@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Silence</source>
-        <translation>Без звука</translation>
+        <translation>Заглушить</translation>
     </message>
     <message>
         <source>Stop the alarm sound</source>
