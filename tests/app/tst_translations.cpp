@@ -31,7 +31,7 @@ struct Message {
     QString source;
     QString comment;
     bool numerus = false;
-    QString type; // type attribute of <translation>: empty when finished
+    QString type;             // type attribute of <translation>: empty when finished
     QStringList translations; // the text, or one entry per numerus form
 };
 
@@ -41,22 +41,19 @@ struct TsFile {
     QString error;
 };
 
-QString messageKey(const Message& m)
-{
+QString messageKey(const Message& m) {
     return m.context + QChar(0x1f) + m.source + QChar(0x1f) + m.comment + QChar(0x1f) +
            (m.numerus ? QLatin1Char('n') : QLatin1Char('s'));
 }
 
-QString describe(const Message& m)
-{
+QString describe(const Message& m) {
     QString text = QStringLiteral("[%1] \"%2\"").arg(m.context, m.source);
     if (!m.comment.isEmpty())
         text += QStringLiteral(" (%1)").arg(m.comment);
     return text;
 }
 
-void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& ts)
-{
+void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& ts) {
     Message m;
     m.context = context;
     m.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
@@ -84,8 +81,7 @@ void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& ts)
     ts.messages << m;
 }
 
-TsFile readTs(const QString& path)
-{
+TsFile readTs(const QString& path) {
     TsFile ts;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -119,8 +115,7 @@ TsFile readTs(const QString& path)
 }
 
 // The arguments a text takes: %1..%9, %n and their localised forms %L1, %Ln.
-QStringList placeholders(const QString& text)
-{
+QStringList placeholders(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("%L?[1-9n]"));
     QStringList found;
     auto it = pattern.globalMatch(text);
@@ -131,10 +126,11 @@ QStringList placeholders(const QString& text)
     return found;
 }
 
-QString translationsDir() { return QStringLiteral(CAMDESK_SOURCE_DIR "/app/translations"); }
+QString translationsDir() {
+    return QStringLiteral(CAMDESK_SOURCE_DIR "/app/translations");
+}
 
-QString qmPath(const QString& code)
-{
+QString qmPath(const QString& code) {
 #ifdef CAMDESK_QM_DIR
     return QStringLiteral(CAMDESK_QM_DIR "/%1.qm").arg(code);
 #else
@@ -152,23 +148,28 @@ private:
     QTemporaryDir m_work;
     QList<Message> m_current; // what lupdate finds in the sources right now
 
-    void addLanguageRows()
-    {
+    void addLanguageRows() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("pluralForms");
-        QTest::newRow("cn") << "cn" << "zh_CN" << 1;
-        QTest::newRow("de") << "de" << "de_DE" << 2;
-        QTest::newRow("fr") << "fr" << "fr_FR" << 2;
-        QTest::newRow("es") << "es" << "es_ES" << 2;
-        QTest::newRow("ru") << "ru" << "ru_RU" << 3;
-        QTest::newRow("it") << "it" << "it_IT" << 2;
-        QTest::newRow("ja") << "ja" << "ja_JP" << 1;
+        QTest::newRow("cn") << "cn"
+                            << "zh_CN" << 1;
+        QTest::newRow("de") << "de"
+                            << "de_DE" << 2;
+        QTest::newRow("fr") << "fr"
+                            << "fr_FR" << 2;
+        QTest::newRow("es") << "es"
+                            << "es_ES" << 2;
+        QTest::newRow("ru") << "ru"
+                            << "ru_RU" << 3;
+        QTest::newRow("it") << "it"
+                            << "it_IT" << 2;
+        QTest::newRow("ja") << "ja"
+                            << "ja_JP" << 1;
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_work.isValid());
         const QString lupdate = QStringLiteral(LUPDATE_EXECUTABLE);
         QVERIFY2(QFileInfo(lupdate).isExecutable(), qPrintable(lupdate + QStringLiteral(" is not executable")));
@@ -177,9 +178,9 @@ private slots:
         QProcess process;
         process.setWorkingDirectory(QStringLiteral(CAMDESK_SOURCE_DIR));
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(lupdate, QStringList(sourceFolders) << QStringLiteral("-locations") << QStringLiteral("none")
-                                                          << QStringLiteral("-no-obsolete") << QStringLiteral("-ts")
-                                                          << extracted);
+        process.start(lupdate, QStringList(sourceFolders)
+                                   << QStringLiteral("-locations") << QStringLiteral("none")
+                                   << QStringLiteral("-no-obsolete") << QStringLiteral("-ts") << extracted);
         QVERIFY2(process.waitForFinished(120000), qPrintable(process.errorString()));
         const QString output = QString::fromLocal8Bit(process.readAll());
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0, qPrintable(output));
@@ -193,8 +194,7 @@ private slots:
 
     void complete_data() { addLanguageRows(); }
 
-    void complete()
-    {
+    void complete() {
         QFETCH(QString, code);
         QFETCH(QString, language);
         QFETCH(int, pluralForms);
@@ -244,14 +244,13 @@ private slots:
             }
         }
         problems.removeDuplicates();
-        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1.ts:\n  ").arg(code) +
-                                                problems.join(QStringLiteral("\n  "))));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("%1.ts:\n  ").arg(code) + problems.join(QStringLiteral("\n  "))));
     }
 
     void compiled_data() { addLanguageRows(); }
 
-    void compiled()
-    {
+    void compiled() {
         QFETCH(QString, code);
 
         const QString path = qmPath(code);
