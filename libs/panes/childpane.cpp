@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -57,6 +59,17 @@ void ChildPane::buildFrame()
     // The owner closes the pane itself when asked; closing from here would re-enter its close path.
     connect(m_closeButton, &QToolButton::clicked, this, [this] { emit subClose(m_mode); });
     connect(this, &QWidget::windowTitleChanged, m_title, &QLabel::setText);
+
+    // The sub-window's own Close (system menu, Ctrl+F4) would delete the pane behind the owner's
+    // back; it asks the owner instead, as the close button does.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            if (action->shortcuts().contains(QKeySequence(QKeySequence::Close))) {
+                disconnect(action, nullptr, this, nullptr);
+                connect(action, &QAction::triggered, this, [this] { emit subClose(m_mode); });
+            }
+        }
+    }
 }
 
 void ChildPane::addToolWidget(QWidget* widget)

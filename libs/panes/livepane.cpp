@@ -300,7 +300,7 @@ void LivePane::showReadings()
 {
     const LiveReadings& now = d->readings;
     LiveReadings& shown = d->shownReadings;
-    auto temperature = [](qint16 tenths) { return tr("%1 \u00B0C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
+    auto temperature = [](qint16 tenths) { return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
     const bool first = !shown.valid;
     // Labels are set only when their value changes: most frames change few of them.
     if (first || now.maxTemp != shown.maxTemp)

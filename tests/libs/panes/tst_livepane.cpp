@@ -100,6 +100,7 @@ private slots:
     void applyCameraParams();
     void editedValuesSurviveFrames();
     void closeButton();
+    void closeShortcutAsksOwner();
     void captureAction();
     void artifact();
 };
@@ -500,6 +501,27 @@ void TestLivePane::closeButton()
     pane->close(); // as the owner does: no second request comes back
     QCOMPARE(spy.count(), 1);
     QTRY_VERIFY(!pane);
+}
+
+void TestLivePane::closeShortcutAsksOwner()
+{
+    // With a frame the sub-window has its own Close shortcut; it must not delete the pane itself.
+    QMdiArea area;
+    area.resize(800, 600);
+    QPointer<LivePane> pane = new LivePane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane->setAttribute(Qt::WA_DeleteOnClose);
+    area.addSubWindow(pane);
+    pane->showMaximized();
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    area.setActiveSubWindow(pane);
+
+    QSignalSpy spy(pane.data(), &ChildPane::subClose);
+    QTest::keySequence(pane->widget(), QKeySequence(QKeySequence::Close));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<DeviceManager::Mode>(), DeviceManager::UsbVideo);
+    QTest::qWait(20);
+    QVERIFY(pane);
 }
 
 void TestLivePane::captureAction()
