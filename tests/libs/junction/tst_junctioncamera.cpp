@@ -30,6 +30,7 @@ private slots:
     void cameraGoesAwayAndComesBack_data();
     void cameraGoesAwayAndComesBack();
     void userCloseAndQuietDestruction();
+    void closeFromOpenedNotice();
 
 private:
     void record(Junction* j);
@@ -253,6 +254,29 @@ void TestJunctionCamera::userCloseAndQuietDestruction()
     junction.reset();
     QVERIFY(events.isEmpty());
     QVERIFY(boxes.isEmpty());
+}
+
+void TestJunctionCamera::closeFromOpenedNotice()
+{
+    // The camera object reports opened before it counts itself open; a close asked right then
+    // must not be lost.
+    bool once = true;
+    connect(junction.get(), &Junction::opened, this, [&](DeviceManager::Mode m) {
+        if (m == DeviceManager::UsbVideo && once) {
+            once = false;
+            junction->close(DeviceManager::UsbVideo);
+        }
+    });
+    QVERIFY(junction->tryOpen(6));
+    QTRY_COMPARE(events.count("closed 8"), 1);
+    QVERIFY(!junction->modeIsActived(DeviceManager::UsbVideo));
+    const qint64 records = sim->stats().records();
+    QTest::qWait(300);
+    QCOMPARE(sim->stats().records(), records);
+
+    QVERIFY(junction->tryOpen(6));
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("image 8 80x108"), 5000);
+    QCOMPARE(events.count("opened 8"), 2);
 }
 
 QTEST_MAIN(TestJunctionCamera)
