@@ -1,0 +1,162 @@
+#include "modalwatcher.h"
+
+#include <camerasimulator.h>
+#include <faultspec.h>
+#include <lensfeed.h>
+#include <palettes.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Warning = "|Data stream was failed,the application will be close.";
+
+} // namespace
+
+Q_DECLARE_METATYPE(FaultSpec)
+
+// The camera library against the camera simulator, end to end over a pty.
+class TestLensFeedCamsim : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(m_dir.isValid());
+    }
+
+    void cleanup() { LensFeed::setPortLister({}); }
+
+    void framesDecoded()
+    {
+        CameraSimulator::Options options;
+        options.paletteNumber = 8;
+        CameraSimulator sim(options);
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        LensFeed::setPortLister([&sim] {
+            return QList<LensFeed::PortEntry>{{sim.portPath(), LensFeed::VendorId, LensFeed::ProductId}};
+        });
+        LensFeed feed;
+        QList<quint32> sequences;
+        int images = 0;
+        connect(&feed, &LensFeed::updateExtendParam, this, [&](char* ext) {
+            QCOMPARE(sequences.size(), images); // the extended information comes first
+            sequences << Km420Frame::readUInt32(ext, Km420Frame::SequenceOffset);
+        });
+        connect(&feed, &LensFeed::imageRead, this, [&](const QPixmap& pixmap) {
+            ++images;
+            QCOMPARE(pixmap.size(), QSize(80, 108));
+        });
+        QVERIFY(feed.open());
+        QTRY_VERIFY(images >= 5);
+        QCOMPARE(feed.getVideoPlat(), Palettes::table(3));
+        for (int i = 1; i < sequences.size(); ++i)
+            QVERIFY(sequences[i] > sequences[i - 1]);
+
+        char param[Km420Frame::ParamBlockSize] = {};
+        Km420Frame::writeInt16(param, Km420Frame::AlarmHighOffset, 250);
+        Km420Frame::writeInt16(param, Km420Frame::AlarmLowOffset, -30);
+        param[Km420Frame::EmissivityOffset] = char(95);
+        feed.pullImage(DeviceManager::UsbVideo, param);
+        QTRY_COMPARE(sim.stats().parameters.alarmHighTenths, qint16(250));
+        QCOMPARE(sim.stats().parameters.alarmLowTenths, qint16(-30));
+        QCOMPARE(sim.stats().parameters.emissivityHundredths, quint8(95));
+        QCOMPARE(sim.stats().malformedRecords, 0);
+        QCOMPARE(feed.consecutiveFailures(), 0);
+    }
+
+    // Each fault of the camera: either the stream recovers by itself (failures counted and cleared)
+    // or the device closes with the warning; in both cases a reopen serves the camera again.
+    void faults_data()
+    {
+        QTest::addColumn<FaultSpec>("fault");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::newRow("short reply x2") << FaultSpec::shortReply(9000, 2) << false << 5000;
+        QTest::newRow("long reply x2") << FaultSpec::longReply(100, 2) << false << 5000;
+        QTest::newRow("bad head x2") << FaultSpec::make(FaultSpec::BadHead, 2) << false << 5000;
+        QTest::newRow("bad tail x2") << FaultSpec::make(FaultSpec::BadTail, 2) << false << 5000;
+        QTest::newRow("pause in reply x1") << FaultSpec::pauseInReply(250, 7467, 1) << false << 5000;
+        QTest::newRow("double reply x1") << FaultSpec::make(FaultSpec::DoubleReply, 1) << false << 5000;
+        QTest::newRow("garbage x2") << FaultSpec::garbage(64, 2) << false << 5000;
+        QTest::newRow("chunked, 5 ms gaps") << FaultSpec::chunked(100, 5000, 2) << false << 8000;
+        QTest::newRow("silence x2") << FaultSpec::silence(2) << false << 12000;
+        QTest::newRow("bad tail for good") << FaultSpec::make(FaultSpec::BadTail) << true << 5000;
+        QTest::newRow("silence for good") << FaultSpec::silence() << true << 15000;
+        QTest::newRow("flood") << FaultSpec::make(FaultSpec::Flood) << true << 8000;
+        QTest::newRow("hang-up mid reply") << FaultSpec::hangUp(2, 7000) << true << 3000;
+    }
+
+    void faults()
+    {
+        QFETCH(FaultSpec, fault);
+        QFETCH(bool, closes);
+        QFETCH(int, timeoutMs);
+
+        CameraSimulator::Options options;
+        options.linkPath = m_dir.filePath(QStringLiteral("km420-%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+        CameraSimulator sim(options);
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        LensFeed feed;
+        ModalWatcher watcher;
+        QSignalSpy closed(&feed, &LensFeed::deviceClosed);
+        int images = 0;
+        connect(&feed, &LensFeed::imageRead, this, [&] { ++images; });
+        QVERIFY(feed.open(sim.portPath()));
+        QTRY_VERIFY(images >= 2);
+        const int before = images;
+        sim.setFault(fault);
+
+        if (!closes) {
+            QTRY_VERIFY_WITH_TIMEOUT(images >= before + 3, timeoutMs);
+            const SimulatorStats stats = sim.stats();
+            QVERIFY(stats.faultyReplies + stats.recordsUnanswered >= 1); // the fault did act
+            QCOMPARE(closed.count(), 0);
+            QVERIFY(watcher.boxes.isEmpty());
+            QCOMPARE(feed.consecutiveFailures(), 0);
+            QVERIFY(feed.actived());
+            return;
+        }
+
+        QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, timeoutMs);
+        QTRY_COMPARE(watcher.boxes, QStringList{Warning});
+        QVERIFY(!feed.actived());
+        QCOMPARE(feed.consecutiveFailures(), 0);
+
+        // The camera comes back, healthy; the caller reopens.
+        sim.clearFault();
+        if (!sim.isRunning())
+            QVERIFY(sim.restart());
+        QTest::qWait(150);
+        sim.flushPort();
+        const int atReopen = images;
+        QVERIFY(feed.open(sim.portPath()));
+        QTRY_VERIFY_WITH_TIMEOUT(images >= atReopen + 3, 8000);
+        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(feed.consecutiveFailures(), 0);
+    }
+
+    // The owner deletes the camera object from inside its own signal; nothing runs on afterwards.
+    void deletedByReceiver()
+    {
+        CameraSimulator sim;
+        QVERIFY(sim.start());
+        auto* feed = new LensFeed;
+        bool deleted = false;
+        connect(feed, &LensFeed::updateExtendParam, this, [&] {
+            deleted = true;
+            delete feed;
+        });
+        QVERIFY(feed->open(sim.portPath()));
+        QTRY_VERIFY(deleted);
+        QTest::qWait(300);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestLensFeedCamsim)
+#include "tst_lensfeed_camsim.moc"
