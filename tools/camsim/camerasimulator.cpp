@@ -129,7 +129,7 @@ public:
     void waitForClientToRead();
     QByteArray nextFrame(quint16 code, const CameraParameters& parameters, quint8 palette);
     QByteArray garbageBytes(int count);
-    bool waitUntil(const std::function<bool()>& done, int timeoutMs);
+    bool waitUntil(const std::function<bool()>& done, int timeoutMs, bool pumpEvents);
 };
 
 bool CameraSimulator::Private::open() {
@@ -561,9 +561,9 @@ void CameraSimulator::Private::run() {
     changed.notify_all();
 }
 
-bool CameraSimulator::Private::waitUntil(const std::function<bool()>& done, int timeoutMs) {
+bool CameraSimulator::Private::waitUntil(const std::function<bool()>& done, int timeoutMs, bool pumpEvents) {
     const QDeadlineTimer deadline(timeoutMs);
-    const bool pumpEvents = QAbstractEventDispatcher::instance() != nullptr;
+    pumpEvents = pumpEvents && QAbstractEventDispatcher::instance() != nullptr;
     std::unique_lock<std::mutex> lock(mutex);
     while (!done()) {
         if (deadline.hasExpired())
@@ -722,7 +722,9 @@ void CameraSimulator::hangUp() {
         d->hangUpRequested = true;
     }
     d->wake();
-    d->waitUntil([this] { return !d->running; }, 5000);
+    // Without events: the I/O thread needs nothing from this one, and a client here must not run its
+    // hang-up handling inside this call.
+    d->waitUntil([this] { return !d->running; }, 5000, false);
 }
 
 void CameraSimulator::flushPort() {
@@ -748,9 +750,9 @@ void CameraSimulator::resetStats() {
 }
 
 bool CameraSimulator::waitForRecords(qint64 count, int timeoutMs) {
-    return d->waitUntil([this, count] { return d->stats.records() >= count; }, timeoutMs);
+    return d->waitUntil([this, count] { return d->stats.records() >= count; }, timeoutMs, true);
 }
 
 bool CameraSimulator::waitForFrames(qint64 count, int timeoutMs) {
-    return d->waitUntil([this, count] { return d->stats.framesSent >= count; }, timeoutMs);
+    return d->waitUntil([this, count] { return d->stats.framesSent >= count; }, timeoutMs, true);
 }

@@ -146,7 +146,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "km420-sim: %s\n", simulator.errorString().toLocal8Bit().constData());
         return 1;
     }
-    say(simulator.slavePath());
     if (fault.kind != FaultSpec::None)
         simulator.setFault(fault);
 
@@ -176,6 +175,8 @@ int main(int argc, char* argv[]) {
         fifoControl = std::make_unique<ControlInput>(fifoFd, simulator);
     }
 
+    // Last, so a script that has read the path finds the link and the control FIFO in place.
+    say(simulator.slavePath());
     const int result = app.exec();
     simulator.stop();
     fifoControl.reset();
