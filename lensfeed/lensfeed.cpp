@@ -61,12 +61,22 @@ LensFeed::LensFeed(QObject* parent) : StreamSource(parent), frameBuffer{}
     serialPort.reset(new QSerialPort);
     connect(serialPort.get(), &QSerialPort::readyRead, this, &LensFeed::collectPortBytes);
     // On unplug or hang-up the port reports these, on some systems in a tight loop, until it is
-    // closed; waiting out the failure limit would spin for seconds.
+    // closed; waiting out the failure limit would spin for seconds. The close runs right after the
+    // port's own handler has returned: closing inside it, or a modal box there, would pull the port
+    // out from under code that still uses it.
     connect(serialPort.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && actived()) {
-            qCWarning(lcStream) << "port" << m_portName << "failed:" << serialPort->errorString();
-            closeOnFailure();
-        }
+        if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !actived()
+            || failedSession == session)
+            return;
+        qCWarning(lcStream) << "port" << m_portName << "failed:" << serialPort->errorString();
+        failedSession = session;
+        QMetaObject::invokeMethod(
+            this,
+            [this, failed = session] {
+                if (session == failed && actived())
+                    closeOnFailure();
+            },
+            Qt::QueuedConnection);
     });
 
     streamCut.reset(new SerialStreamCut);

@@ -94,6 +94,7 @@ private:
     // Counts opens and closes, so a handler that ran a nested event loop can tell that the device
     // was closed (or closed and reopened) under it.
     quint64 session = 0;
+    quint64 failedSession = 0; // the session whose port reported that the device is gone
     bool closing = false;
     bool warningShown = false;
 };
