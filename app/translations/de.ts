@@ -173,10 +173,6 @@
         <translation>Emissionsgrad:</translation>
     </message>
     <message>
-        <source>%1 ଌ</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>Alarm off</source>
         <translation>Alarm aus</translation>
     </message>
@@ -199,6 +195,10 @@
     <message>
         <source>%1 fps</source>
         <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
     </message>
 </context>
 <context>

@@ -98,15 +98,15 @@
     </message>
     <message>
         <source>Max:</source>
-        <translation>最高：</translation>
+        <translation>最高温度：</translation>
     </message>
     <message>
         <source>Min:</source>
-        <translation>最低：</translation>
+        <translation>最低温度：</translation>
     </message>
     <message>
         <source>Centre:</source>
-        <translation>中心：</translation>
+        <translation>中心温度：</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -173,12 +173,8 @@
         <translation>放射率：</translation>
     </message>
     <message>
-        <source>%1 ଌ</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>Alarm off</source>
-        <translation>アラームオフ</translation>
+        <translation>アラーム無効</translation>
     </message>
     <message>
         <source>No alarm</source>
@@ -199,6 +195,10 @@
     <message>
         <source>%1 fps</source>
         <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
     </message>
 </context>
 <context>

@@ -173,10 +173,6 @@
         <translation>Коэффициент излучения:</translation>
     </message>
     <message>
-        <source>%1 ଌ</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>Alarm off</source>
         <translation>Сигнализация выключена</translation>
     </message>
@@ -199,6 +195,10 @@
     <message>
         <source>%1 fps</source>
         <translation>%1 кадр/с</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
     </message>
 </context>
 <context>
