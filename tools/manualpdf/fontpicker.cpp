@@ -13,13 +13,15 @@
 
 namespace {
 
-bool looksLikeFile(const QString& name) {
+bool looksLikeFile(const QString& name)
+{
     return name.contains(QLatin1Char('/')) || name.endsWith(QLatin1String(".ttf"), Qt::CaseInsensitive) ||
            name.endsWith(QLatin1String(".ttc"), Qt::CaseInsensitive) ||
            name.endsWith(QLatin1String(".otf"), Qt::CaseInsensitive);
 }
 
-QString loadFontFile(const QString& path) {
+QString loadFontFile(const QString& path)
+{
     const int id = QFontDatabase::addApplicationFont(path);
     if (id < 0)
         return QString();
@@ -27,13 +29,15 @@ QString loadFontFile(const QString& path) {
     return families.isEmpty() ? QString() : families.first();
 }
 
-bool installed(const QString& family) {
+bool installed(const QString& family)
+{
     return QFontDatabase().families().contains(family, Qt::CaseInsensitive);
 }
 
 // The font files fontconfig knows for a family, for when Qt's own database does not list it
 // (a platform plugin without fontconfig, or a family only reachable by file).
-QStringList fontconfigFiles(const QString& family) {
+QStringList fontconfigFiles(const QString& family)
+{
     QProcess fcList;
     fcList.start(QStringLiteral("fc-list"), {family, QStringLiteral("file")});
     if (!fcList.waitForFinished(5000))
@@ -50,7 +54,8 @@ QStringList fontconfigFiles(const QString& family) {
     return files;
 }
 
-QString resolveFamily(const QString& name) {
+QString resolveFamily(const QString& name)
+{
     if (looksLikeFile(name))
         return QFileInfo::exists(name) ? loadFontFile(name) : QString();
     if (installed(name))
@@ -63,7 +68,8 @@ QString resolveFamily(const QString& name) {
     return QString();
 }
 
-QString firstInstalled(const QStringList& candidates, const QString& fallback) {
+QString firstInstalled(const QStringList& candidates, const QString& fallback)
+{
     for (const QString& name : candidates) {
         if (installed(name))
             return name;
@@ -71,7 +77,8 @@ QString firstInstalled(const QStringList& candidates, const QString& fallback) {
     return fallback;
 }
 
-bool draws(const QString& family, uint c) {
+bool draws(const QString& family, uint c)
+{
     if (family.isEmpty())
         return false;
     QFont font(family);
@@ -79,13 +86,15 @@ bool draws(const QString& family, uint c) {
     return QRawFont::fromFont(font).supportsCharacter(c);
 }
 
-QString describe(uint c) {
+QString describe(uint c)
+{
     return QStringLiteral("'%1' (U+%2)").arg(QString::fromUcs4(&c, 1), QString::number(c, 16).toUpper());
 }
 
 } // namespace
 
-bool chooseFonts(const QString& text, bool cjkBody, const QString& cjkRequest, FontSetup* setup, QString* error) {
+bool chooseFonts(const QString& text, bool cjkBody, const QString& cjkRequest, FontSetup* setup, QString* error)
+{
     FontSetup chosen;
     const bool needsCjk = cjkBody || containsCjk(text);
 

@@ -15,12 +15,14 @@
 
 namespace {
 
-int fail(const QString& message) {
+int fail(const QString& message)
+{
     QTextStream(stderr) << "manualpdf: " << message << '\n';
     return 1;
 }
 
-int check(const QString& path, int minPages, const QString& font) {
+int check(const QString& path, int minPages, const QString& font)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
@@ -35,7 +37,8 @@ int check(const QString& path, int minPages, const QString& font) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // Fonts need a GUI application even without a screen; the build runs this on the offscreen platform.
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("manualpdf"));

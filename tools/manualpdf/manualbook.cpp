@@ -26,7 +26,8 @@ const QColor Dark(0x29, 0x29, 0x29);
 const QColor Grey(0x6A, 0x6A, 0x6A);
 const QColor Rule(0x9A, 0x9A, 0x9A);
 
-QList<QTextTable*> tablesOf(QTextFrame* frame) {
+QList<QTextTable*> tablesOf(QTextFrame* frame)
+{
     QList<QTextTable*> tables;
     for (QTextFrame* child : frame->childFrames()) {
         if (auto* table = qobject_cast<QTextTable*>(child))
@@ -36,14 +37,16 @@ QList<QTextTable*> tablesOf(QTextFrame* frame) {
     return tables;
 }
 
-bool isCodeBlock(const QTextBlock& block) {
+bool isCodeBlock(const QTextBlock& block)
+{
     const QTextBlockFormat f = block.blockFormat();
     return f.hasProperty(QTextFormat::BlockCodeFence) || f.nonBreakableLines();
 }
 
 // Where a block's first line is drawn. The block's own rectangle can begin on one page while the
 // layout pushes its first line onto the next, which is the page a reader finds it on.
-qreal firstLineY(QAbstractTextDocumentLayout* layout, const QTextBlock& block) {
+qreal firstLineY(QAbstractTextDocumentLayout* layout, const QTextBlock& block)
+{
     const qreal top = layout->blockBoundingRect(block).top();
     const QTextLayout* lines = block.layout();
     return top + (lines && lines->lineCount() > 0 ? lines->lineAt(0).y() : 0) + 1;
@@ -69,7 +72,8 @@ struct ManualBook::Geometry {
     int pageOf(qreal y) const { return int(std::floor(y / bodyH)); }
 };
 
-ManualBook::ManualBook(const ManualSource& source, const FontSetup& fonts) : m_source(source), m_fonts(fonts) {
+ManualBook::ManualBook(const ManualSource& source, const FontSetup& fonts) : m_source(source), m_fonts(fonts)
+{
     // Characters the body or code font lacks are taken from the CJK font, not from whatever
     // fallback the system would pick.
     if (!m_fonts.cjk.isEmpty()) {
@@ -80,7 +84,8 @@ ManualBook::ManualBook(const ManualSource& source, const FontSetup& fonts) : m_s
 
 ManualBook::~ManualBook() = default;
 
-void ManualBook::styleDocument(QTextDocument* doc, const Geometry& g) {
+void ManualBook::styleDocument(QTextDocument* doc, const Geometry& g)
+{
     const bool cjkBody = !m_fonts.cjk.isEmpty() && m_fonts.body == m_fonts.cjk;
     const qreal lineHeight = cjkBody ? 135 : 120;
     const QString systemMono = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
@@ -131,7 +136,8 @@ void ManualBook::styleDocument(QTextDocument* doc, const Geometry& g) {
             bf.setLineHeight(lineHeight, QTextBlockFormat::ProportionalHeight);
         } else {
             bf.setTopMargin(0);
-            bf.setBottomMargin(block.textList() ? g.doc(3) : g.doc(7));
+            const bool lastItem = block.textList() && block.next().textList() != block.textList();
+            bf.setBottomMargin(block.textList() && !lastItem ? g.doc(3) : g.doc(7));
             bf.setLineHeight(lineHeight, QTextBlockFormat::ProportionalHeight);
         }
         cursor.setBlockFormat(bf);
@@ -202,7 +208,8 @@ void ManualBook::styleDocument(QTextDocument* doc, const Geometry& g) {
     }
 }
 
-void ManualBook::buildBody(QTextDocument* doc, const Geometry& g) {
+void ManualBook::buildBody(QTextDocument* doc, const Geometry& g)
+{
     QFont base(m_fonts.body);
     base.setPointSizeF(10);
     doc->setDefaultFont(base);
@@ -237,42 +244,63 @@ void ManualBook::buildBody(QTextDocument* doc, const Geometry& g) {
             QTextCursor(block).insertText(number + QStringLiteral("   "));
     }
     styleDocument(doc, g);
-    keepHeadingsWithText(doc, g);
+    keepTogether(doc, g);
 }
 
-void ManualBook::keepHeadingsWithText(QTextDocument* doc, const Geometry& g) {
-    // Qt's layout knows no "keep with next": a heading at the foot of a page would be parted from
-    // its text. Each pass moves such headings to the next page; a move can shift later pages.
+void ManualBook::keepTogether(QTextDocument* doc, const Geometry& g)
+{
+    // Qt's layout knows no "keep with next": a heading, or a sentence that introduces a list, a
+    // table or an example ("...:"), could end a page while what it leads to starts the next; and
+    // a short example could be cut in two. Each pass moves such blocks to the next page; a move
+    // shifts the pages after it, hence the passes.
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    auto leads = [](const QTextBlock& b) {
+        if (b.blockFormat().headingLevel() > 0)
+            return true;
+        const QString text = b.text().trimmed();
+        return !isCodeBlock(b) && !QTextCursor(b).currentTable() &&
+               (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A))); // full-width colon
+    };
+    auto setBreak = [](const QTextBlock& b, bool on) {
+        QTextBlockFormat bf = b.blockFormat();
+        if (bool(bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) == on)
+            return false;
+        bf.setPageBreakPolicy(on ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+        QTextCursor(b).setBlockFormat(bf);
+        return true;
+    };
+
     for (int pass = 0; pass < 8; ++pass) {
         bool moved = false;
         for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-            if (block.blockFormat().headingLevel() <= 0)
-                continue;
-            if (block.previous().isValid() && block.previous().blockFormat().headingLevel() > 0)
-                continue; // a chain of headings moves as one, from its first
-            QTextBlock text = block.next();
-            while (text.isValid() && text.blockFormat().headingLevel() > 0)
-                text = text.next();
-            if (!text.isValid())
-                continue;
-            const int headingPage = g.pageOf(firstLineY(layout, block));
-            const int textPage = g.pageOf(firstLineY(layout, text));
-            if (headingPage == textPage)
-                continue;
-            QTextBlockFormat bf = block.blockFormat();
-            if (bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-                continue;
-            bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            QTextCursor(block).setBlockFormat(bf);
-            moved = true;
+            const QTextBlock previous = block.previous();
+            if (leads(block) && !(previous.isValid() && leads(previous))) {
+                QTextBlock text = block.next();
+                while (text.isValid() && leads(text))
+                    text = text.next();
+                if (text.isValid() && g.pageOf(firstLineY(layout, block)) != g.pageOf(firstLineY(layout, text))) {
+                    moved = setBreak(block, true) || moved;
+                    // An earlier pass may have moved what follows on its own; now it goes along.
+                    moved = setBreak(text, false) || moved;
+                }
+            }
+            if (isCodeBlock(block) && !(previous.isValid() && isCodeBlock(previous))) {
+                QTextBlock last = block;
+                while (last.next().isValid() && isCodeBlock(last.next()))
+                    last = last.next();
+                const qreal top = firstLineY(layout, block);
+                const qreal bottom = layout->blockBoundingRect(last).bottom() - 1;
+                if (g.pageOf(top) != g.pageOf(bottom) && bottom - top < g.bodyH / 2)
+                    moved = setBreak(block, true) || moved;
+            }
         }
         if (!moved)
             break;
     }
 }
 
-void ManualBook::collectHeadingPages(QTextDocument* doc, const Geometry& g, int firstBodyPage) {
+void ManualBook::collectHeadingPages(QTextDocument* doc, const Geometry& g, int firstBodyPage)
+{
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
     int i = 0;
     for (QTextBlock block = doc->begin(); block.isValid() && i < m_headings.size(); block = block.next()) {
@@ -281,7 +309,8 @@ void ManualBook::collectHeadingPages(QTextDocument* doc, const Geometry& g, int 
     }
 }
 
-void ManualBook::buildContents(QTextDocument* doc, const Geometry& g) {
+void ManualBook::buildContents(QTextDocument* doc, const Geometry& g)
+{
     QFont base(m_fonts.body);
     base.setPointSizeF(10);
     doc->setDefaultFont(base);
@@ -349,7 +378,8 @@ void ManualBook::buildContents(QTextDocument* doc, const Geometry& g) {
     }
 }
 
-void ManualBook::paintTitlePage(QPainter* painter, const Geometry& g) {
+void ManualBook::paintTitlePage(QPainter* painter, const Geometry& g)
+{
     const qreal band = g.pageH * 0.40;
     painter->fillRect(QRectF(0, 0, g.pageW, band), Dark);
     painter->fillRect(QRectF(0, band, g.pageW, g.mm(2.5)), Accent);
@@ -385,7 +415,8 @@ void ManualBook::paintTitlePage(QPainter* painter, const Geometry& g) {
                       m_source.value(QStringLiteral("edition")));
 }
 
-void ManualBook::paintRunningHeadAndFooter(QPainter* painter, const Geometry& g, int page) {
+void ManualBook::paintRunningHeadAndFooter(QPainter* painter, const Geometry& g, int page)
+{
     QFont font(m_fonts.body);
     font.setPointSizeF(8);
     painter->setFont(font);
@@ -408,7 +439,8 @@ void ManualBook::paintRunningHeadAndFooter(QPainter* painter, const Geometry& g,
 }
 
 void ManualBook::paintPages(QPainter* painter, QPagedPaintDevice* device, QTextDocument* doc, const Geometry& g,
-                            int firstPage, bool* firstNewPageDone) {
+                            int firstPage, bool* firstNewPageDone)
+{
     for (int i = 0; i < doc->pageCount(); ++i) {
         if (*firstNewPageDone)
             device->newPage();
@@ -421,7 +453,8 @@ void ManualBook::paintPages(QPainter* painter, QPagedPaintDevice* device, QTextD
     }
 }
 
-bool ManualBook::writePdf(const QString& path, QString* error) {
+bool ManualBook::writePdf(const QString& path, QString* error)
+{
     const QFileInfo target(path);
     if (!QDir().mkpath(target.absolutePath())) {
         *error = QStringLiteral("cannot create the folder %1").arg(target.absolutePath());

@@ -43,7 +43,7 @@ private:
     struct Geometry;
 
     void buildBody(QTextDocument* doc, const Geometry& g);
-    void keepHeadingsWithText(QTextDocument* doc, const Geometry& g);
+    void keepTogether(QTextDocument* doc, const Geometry& g);
     void collectHeadingPages(QTextDocument* doc, const Geometry& g, int firstBodyPage);
     void buildContents(QTextDocument* doc, const Geometry& g);
     void styleDocument(QTextDocument* doc, const Geometry& g);

@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <QVector>
 
-bool parseManualSource(const QString& text, ManualSource* source, QString* error) {
+bool parseManualSource(const QString& text, ManualSource* source, QString* error)
+{
     QString rest = text;
     if (rest.startsWith(QChar(0xFEFF)))
         rest.remove(0, 1);
@@ -54,7 +55,8 @@ bool parseManualSource(const QString& text, ManualSource* source, QString* error
     return true;
 }
 
-QString HeadingCounter::next(int level) {
+QString HeadingCounter::next(int level)
+{
     if (level == 1) {
         ++m_chapter;
         m_section = 0;
@@ -67,7 +69,8 @@ QString HeadingCounter::next(int level) {
     return QString();
 }
 
-bool isCjkCharacter(uint c) {
+bool isCjkCharacter(uint c)
+{
     return (c >= 0x2E80 && c <= 0x9FFF)    // radicals, CJK punctuation, kana, ideographs
            || (c >= 0xAC00 && c <= 0xD7AF) // hangul syllables
            || (c >= 0xF900 && c <= 0xFAFF) // compatibility ideographs
@@ -76,7 +79,8 @@ bool isCjkCharacter(uint c) {
            || (c >= 0x20000 && c <= 0x3FFFF);
 }
 
-bool containsCjk(const QString& text) {
+bool containsCjk(const QString& text)
+{
     const QVector<uint> ucs4 = text.toUcs4();
     for (uint c : ucs4) {
         if (isCjkCharacter(c))

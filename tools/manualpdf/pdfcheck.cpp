@@ -2,7 +2,8 @@
 
 #include <QRegularExpression>
 
-PdfFacts inspectPdf(const QByteArray& bytes) {
+PdfFacts inspectPdf(const QByteArray& bytes)
+{
     PdfFacts facts;
     facts.hasHeader = bytes.startsWith("%PDF-");
     // Writers may add a newline or two after the marker.
@@ -33,7 +34,8 @@ PdfFacts inspectPdf(const QByteArray& bytes) {
     return facts;
 }
 
-QStringList checkPdf(const PdfFacts& facts, int minPages, const QString& expectedFont) {
+QStringList checkPdf(const PdfFacts& facts, int minPages, const QString& expectedFont)
+{
     QStringList problems;
     if (!facts.hasHeader)
         problems << QStringLiteral("does not start with %PDF-");

@@ -15,7 +15,8 @@ namespace {
 
 const char* const Front = "---\ntitle: T\ncontents: Contents\npage: Page %1 of %2\n---\n";
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -42,7 +43,8 @@ private slots:
     void headingsStayWithTheirText();
 };
 
-void TestManualPdf::frontMatter_data() {
+void TestManualPdf::frontMatter_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("errorPart");
@@ -62,7 +64,8 @@ void TestManualPdf::frontMatter_data() {
     QTest::newRow("empty body") << QString::fromLatin1(Front) + "\n  \n" << false << QStringLiteral("no text");
 }
 
-void TestManualPdf::frontMatter() {
+void TestManualPdf::frontMatter()
+{
     QFETCH(QString, text);
     QFETCH(bool, ok);
     QFETCH(QString, errorPart);
@@ -74,7 +77,8 @@ void TestManualPdf::frontMatter() {
         QVERIFY2(error.contains(errorPart), qPrintable(error));
 }
 
-void TestManualPdf::frontMatterValues() {
+void TestManualPdf::frontMatterValues()
+{
     ManualSource source;
     QString error;
     QVERIFY(parseManualSource(QStringLiteral("---\ntitle: camdesk: the manual\ncontents: 目录\npage: 第 %1 页\n---\n"
@@ -86,7 +90,8 @@ void TestManualPdf::frontMatterValues() {
     QCOMPARE(source.body, QStringLiteral("# 第一章\n正文\n"));
 }
 
-void TestManualPdf::headingNumbers() {
+void TestManualPdf::headingNumbers()
+{
     HeadingCounter counter;
     QStringList numbers;
     for (int level : {1, 2, 2, 3, 1, 3, 2, 1})
@@ -94,7 +99,8 @@ void TestManualPdf::headingNumbers() {
     QCOMPARE(numbers, QStringList({"1", "1.1", "1.2", "", "2", "", "2.1", "3"}));
 }
 
-void TestManualPdf::cjkDetection_data() {
+void TestManualPdf::cjkDetection_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("cjk");
     QTest::newRow("ascii") << QStringLiteral("Software Manual.pdf") << false;
@@ -105,13 +111,15 @@ void TestManualPdf::cjkDetection_data() {
     QTest::newRow("kana") << QStringLiteral("カメラ") << true;
 }
 
-void TestManualPdf::cjkDetection() {
+void TestManualPdf::cjkDetection()
+{
     QFETCH(QString, text);
     QFETCH(bool, cjk);
     QCOMPARE(containsCjk(text), cjk);
 }
 
-void TestManualPdf::pdfFacts() {
+void TestManualPdf::pdfFacts()
+{
     // A title in UTF-16, with its zero bytes, comes before the pages, as Qt writes it.
     const QByteArray title("2 0 obj\n<<\n/Title (\xfe\xff\x00T\x00i)\n>>\nendobj\n", 37);
     const QByteArray pdf = "%PDF-1.4\n" + title +
@@ -129,7 +137,8 @@ void TestManualPdf::pdfFacts() {
     QCOMPARE(facts.fonts, QStringList({"NotoSansCJKsc-Regular", "DejaVuSans"}));
 }
 
-void TestManualPdf::pdfProblems() {
+void TestManualPdf::pdfProblems()
+{
     PdfFacts good;
     good.hasHeader = true;
     good.hasEnd = true;
@@ -146,7 +155,8 @@ void TestManualPdf::pdfProblems() {
     QVERIFY(checkPdf(notPdf, 0, QString()).join(' ').contains("%PDF-"));
 }
 
-void TestManualPdf::noCjkFontIsAnError() {
+void TestManualPdf::noCjkFontIsAnError()
+{
     FontSetup fonts;
     QString error;
     QVERIFY(!chooseFonts(QStringLiteral("第一章"), true, QStringLiteral("No Such Font Family 42"), &fonts, &error));
@@ -155,7 +165,8 @@ void TestManualPdf::noCjkFontIsAnError() {
     QVERIFY2(error.contains("no CJK font"), qPrintable(error));
 }
 
-void TestManualPdf::latinFontIsNoCjkFont() {
+void TestManualPdf::latinFontIsNoCjkFont()
+{
     if (!QFontDatabase().families().contains("DejaVu Sans"))
         QSKIP("DejaVu Sans is not installed");
     FontSetup fonts;
@@ -168,7 +179,8 @@ void TestManualPdf::latinFontIsNoCjkFont() {
     QVERIFY(fonts.cjk.isEmpty());
 }
 
-void TestManualPdf::englishBook() {
+void TestManualPdf::englishBook()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QString text = QString::fromLatin1(Front);
@@ -197,7 +209,8 @@ void TestManualPdf::englishBook() {
     QVERIFY2(facts.pages >= 6, qPrintable(QString::number(facts.pages)));
 }
 
-void TestManualPdf::chineseBookEmbedsCjkFont() {
+void TestManualPdf::chineseBookEmbedsCjkFont()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString text = QStringLiteral("---\ntitle: 用户手册\ncontents: 目录\npage: 第 %1 页，共 %2 页\n---\n"
@@ -218,7 +231,8 @@ void TestManualPdf::chineseBookEmbedsCjkFont() {
     QVERIFY2(checkPdf(facts, 3, QStringLiteral("CJK")).isEmpty(), qPrintable(facts.fonts.join(',')));
 }
 
-void TestManualPdf::contentsPageNumbers() {
+void TestManualPdf::contentsPageNumbers()
+{
     // Chapter 2 starts after a chapter long enough to fill pages; the contents must say where.
     QString text = QString::fromLatin1(Front) + QStringLiteral("# One\n\n");
     for (int p = 0; p < 120; ++p)
@@ -245,7 +259,8 @@ void TestManualPdf::contentsPageNumbers() {
     QCOMPARE(book.pageCount(), headings.at(2).page);
 }
 
-void TestManualPdf::headingsStayWithTheirText_data() {
+void TestManualPdf::headingsStayWithTheirText_data()
+{
     QTest::addColumn<int>("fillers");
     // Enough lengths of the first chapter that, for some of them, the next heading falls at the
     // foot of a page; which ones depends on the fonts, so a range is tried.
@@ -253,7 +268,8 @@ void TestManualPdf::headingsStayWithTheirText_data() {
         QTest::newRow(qPrintable(QStringLiteral("%1 paragraphs").arg(n))) << n;
 }
 
-void TestManualPdf::headingsStayWithTheirText() {
+void TestManualPdf::headingsStayWithTheirText()
+{
     QFETCH(int, fillers);
     QString text = QString::fromLatin1(Front) + QStringLiteral("# One\n\n");
     for (int p = 0; p < fillers; ++p)
