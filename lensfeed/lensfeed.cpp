@@ -65,8 +65,8 @@ LensFeed::LensFeed(QObject* parent) : StreamSource(parent), frameBuffer{}
     // port's own handler has returned: closing inside it, or a modal box there, would pull the port
     // out from under code that still uses it.
     connect(serialPort.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !actived()
-            || failedSession == session)
+        if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !actived() ||
+            failedSession == session)
             return;
         qCWarning(lcStream) << "port" << m_portName << "failed:" << serialPort->errorString();
         failedSession = session;
@@ -259,7 +259,8 @@ void LensFeed::completeFrame()
             ok = true;
             failureCount = 0;
         } else {
-            qCDebug(lcStream) << (result == FrameCheck::FrameSizeWrong ? "reply of wrong size" : "reply with bad markers")
+            qCDebug(lcStream) << (result == FrameCheck::FrameSizeWrong ? "reply of wrong size"
+                                                                       : "reply with bad markers")
                               << streamCut->buffer().size();
             cmdResetFrame();
             ++failureCount;

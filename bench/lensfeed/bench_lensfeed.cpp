@@ -7,10 +7,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImage>
 #include <QPixmap>
 #include <QSerialPort>
-#include <QEventLoop>
 #include <QTimer>
 
 #include <array>
@@ -41,8 +41,7 @@ double threadCpuMs()
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-template <typename F>
-double nsPerCall(F&& f)
+template <typename F> double nsPerCall(F&& f)
 {
     int n = 1;
     for (;;) {
@@ -144,10 +143,9 @@ void streaming()
     feed.close();
     if (streamed <= 0)
         return;
-    row("frames per second from the simulator", streamed * 1000.0 / wallMs,
-        "framing limit: transfer + 10 quiet ticks", limitFps, "fps");
-    row("GUI-thread CPU per streamed frame", cpuMs / streamed, "wall time per streamed frame", wallMs / streamed,
-        "ms");
+    row("frames per second from the simulator", streamed * 1000.0 / wallMs, "framing limit: transfer + 10 quiet ticks",
+        limitFps, "fps");
+    row("GUI-thread CPU per streamed frame", cpuMs / streamed, "wall time per streamed frame", wallMs / streamed, "ms");
 }
 
 } // namespace

@@ -220,9 +220,11 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray zeros(40, '\0');
-        QTest::newRow("get video frame") << 0 << hex("67452301" "0000" "0000" "0000" "00") + zeros + hex("efcdab89");
-        QTest::newRow("set parameters") << 1 << hex("67452301" "0100" "0000" "0000" "00") + zeros + hex("efcdab89");
-        QTest::newRow("reset frame") << 2 << hex("67452301" "0200" "0000" "0000" "00") + zeros + hex("efcdab89");
+        const QByteArray tail = zeros + hex("efcdab89");
+        // head marker, code, parameters 6 to 10 still zero
+        QTest::newRow("get video frame") << 0 << hex("6745230100000000000000") + tail;
+        QTest::newRow("set parameters") << 1 << hex("6745230101000000000000") + tail;
+        QTest::newRow("reset frame") << 2 << hex("6745230102000000000000") + tail;
     }
 
     void commandRecords()

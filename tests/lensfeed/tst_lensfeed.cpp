@@ -53,8 +53,8 @@ private slots:
         QCOMPARE(feed.portName(), cam.path());
         QTRY_VERIFY(cam.records.size() >= 2);
         const QByteArray zeros(40, '\0');
-        QCOMPARE(cam.records[0].toHex(), (QByteArray::fromHex("67452301020000000000") + QByteArray(1, '\0') + zeros
-                                          + QByteArray::fromHex("efcdab89"))
+        QCOMPARE(cam.records[0].toHex(), (QByteArray::fromHex("67452301020000000000") + QByteArray(1, '\0') + zeros +
+                                          QByteArray::fromHex("efcdab89"))
                                              .toHex());
         QCOMPARE(codeOf(cam.records[1]), 0);
 
@@ -230,9 +230,9 @@ private slots:
         QCOMPARE(openedSpy.count(), opened ? 1 : 0);
         QCOMPARE(watcher.dialogs.size(), dialogs);
         if (dialogs)
-            QCOMPARE(watcher.dialogs.first(),
-                     QStringList({"Choose Camera", "Cameras:", first.path() + "," + second.path(), first.path()})
-                         .join('|'));
+            QCOMPARE(
+                watcher.dialogs.first(),
+                QStringList({"Choose Camera", "Cameras:", first.path() + "," + second.path(), first.path()}).join('|'));
         QCOMPARE(feed.portName(), opened ? (choose == "second" ? second.path() : first.path()) : QString());
     }
 

@@ -63,8 +63,8 @@ private slots:
         QTest::newRow("many chunks, 9 ticks apart")
             << QList<int>{2048, 4095, 4095, 1538, 3159} << QList<int>{9, 9, 9, 9} << 46 << Km420Frame::Size
             << int(FrameCheck::FrameOk);
-        QTest::newRow("pause of 10 ticks inside") << QList<int>{7000, 7935} << QList<int>{10} << 10 << 7000
-                                                  << int(FrameCheck::FrameSizeWrong);
+        QTest::newRow("pause of 10 ticks inside")
+            << QList<int>{7000, 7935} << QList<int>{10} << 10 << 7000 << int(FrameCheck::FrameSizeWrong);
         QTest::newRow("two replies back to back")
             << QList<int>{Km420Frame::Size, Km420Frame::Size} << QList<int>{3} << 13 << SerialStreamCut::BufferLimit
             << int(FrameCheck::FrameSizeWrong);

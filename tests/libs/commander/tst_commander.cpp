@@ -257,7 +257,7 @@ private slots:
         QTRY_VERIFY(calls >= 1);
         QTest::qWait(50);
         QVERIFY(!freedInside);
-        c.respond(true); // answers the replaced standing command; ignored otherwise
+        c.respond(true);             // answers the replaced standing command; ignored otherwise
         QTRY_VERIFY(g_watchedFreed); // released once the handler is done, not leaked
         g_watched = nullptr;
     }
