@@ -80,8 +80,8 @@ public:
     FaultSpec fault() const;
     // Writes `bytes` random bytes now, outside any reply.
     void injectGarbage(int bytes);
-    // Drops the line now (as stop(), but reported as a hang-up in the stats). Returns once it is down,
-    // without processing the caller's events.
+    // Drops the line now (as stop(), but reported as a hang-up in the stats); bytes the client has not read
+    // are lost, as on an unplug. Returns once the line is down, without processing the caller's events.
     void hangUp();
     // Discards bytes written to the client that it has not read.
     void flushPort();

@@ -7,7 +7,8 @@
 #include <QStringList>
 
 // A misbehaviour of the simulated camera, with its parameters. Faults that act on replies act on the
-// next `times` well-formed records (-1: until cleared); HangUp and Flood act once set.
+// next `times` well-formed records (-1: until cleared); HangUp and Flood act once set. A hang-up discards
+// what the client has not read, so HangUp waits (up to 2 s) for the client to take the bytes before it.
 struct CAMSIM_EXPORT FaultSpec {
     enum Kind {
         None,
