@@ -1019,9 +1019,8 @@ DWORD WaitForMultipleObjects(DWORD count, const HANDLE* objects, BOOL waitAll, D
         fds.push_back({event->fd, POLLIN, 0});
         events.push_back(std::move(event));
     }
-    const Clock::time_point deadline = milliseconds == INFINITE
-                                           ? Clock::time_point::max()
-                                           : Clock::now() + std::chrono::milliseconds(milliseconds);
+    const Clock::time_point deadline =
+        milliseconds == INFINITE ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
         int timeout = -1;
         if (deadline != Clock::time_point::max()) {

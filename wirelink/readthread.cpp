@@ -15,8 +15,7 @@ constexpr DWORD kRetryMs = 50;
 
 ReadThread::ReadThread(WireLink* port, QObject* parent)
     : QThread(parent), port(port), stopEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      freedEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)), running(true), inFlight(0), finished(false),
-      nextSlot(0)
+      freedEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)), running(true), inFlight(0), finished(false), nextSlot(0)
 {
     // running starts true and the loop never resets the stop event: a close() that comes before the loop
     // has begun must still end it.

@@ -40,16 +40,15 @@ void TestPortListing::arrange_data()
     QTest::addColumn<QList<PortEntry>>("ports");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("empty") << QList<PortEntry>{} << QStringList{};
-    QTest::newRow("COM numbers by value")
-        << QList<PortEntry>{port("COM10"), port("COM3"), port("COM2"), port("COM1")}
-        << QStringList{"COM1", "COM2", "COM3", "COM10"};
+    QTest::newRow("COM numbers by value") << QList<PortEntry>{port("COM10"), port("COM3"), port("COM2"), port("COM1")}
+                                          << QStringList{"COM1", "COM2", "COM3", "COM10"};
     QTest::newRow("parallel ports left out")
         << QList<PortEntry>{port("LPT1"), port("COM4"), port("LPT2"), port("COM1")} << QStringList{"COM1", "COM4"};
     QTest::newRow("large numbers") << QList<PortEntry>{port("COM100"), port("COM99"), port("COM256"), port("COM9")}
                                    << QStringList{"COM9", "COM99", "COM100", "COM256"};
-    QTest::newRow("other names by name")
-        << QList<PortEntry>{port("ttyUSB10"), port("ttyACM0"), port("ttyUSB2"), port("CNCA0"), port("COM5")}
-        << QStringList{"CNCA0", "COM5", "ttyACM0", "ttyUSB2", "ttyUSB10"};
+    QTest::newRow("other names by name") << QList<PortEntry>{port("ttyUSB10"), port("ttyACM0"), port("ttyUSB2"),
+                                                             port("CNCA0"), port("COM5")}
+                                         << QStringList{"CNCA0", "COM5", "ttyACM0", "ttyUSB2", "ttyUSB10"};
     QTest::newRow("leading zeros after the plain number")
         << QList<PortEntry>{port("COM02"), port("COM10"), port("COM2")} << QStringList{"COM2", "COM02", "COM10"};
 }
@@ -64,8 +63,8 @@ void TestPortListing::arrange()
 void TestPortListing::orderIsConsistent()
 {
     // Sorting relies on a strict weak order whatever the mix of names.
-    const QStringList all{"COM1", "COM1X", "COM10", "COM2", "COM", "COMX", "com3", "COM02", "A1B2", "A1B10",
-                          "A01B2", "", "1", "01", "X", "ttyS0", "ttyS10", "ttyS9"};
+    const QStringList all{"COM1",  "COM1X", "COM10", "COM2", "COM", "COMX", "com3",  "COM02",  "A1B2",
+                          "A1B10", "A01B2", "",      "1",    "01",  "X",    "ttyS0", "ttyS10", "ttyS9"};
     for (const QString& a : all) {
         QVERIFY(!PortListing::nameLess(a, a));
         for (const QString& b : all) {
@@ -87,18 +86,18 @@ void TestPortListing::appendMatching_data()
     QTest::addColumn<int>("pid");
     QTest::addColumn<QStringList>("after");
 
-    const QList<PortEntry> present = PortListing::arrange(
-        {port("COM10", 0x0483, 0x5740), port("COM1"), port("COM3", 0x0483, 0x5740), port("COM7", 0x0483, 0x5741),
-         port("COM8", 0x0484, 0x5740), port("LPT1", 0x0483, 0x5740)});
-    QTest::newRow("two matches in listing order") << present << QStringList{} << 0x0483 << 0x5740
-                                                  << QStringList{"COM3", "COM10"};
+    const QList<PortEntry> present = PortListing::arrange({port("COM10", 0x0483, 0x5740), port("COM1"),
+                                                           port("COM3", 0x0483, 0x5740), port("COM7", 0x0483, 0x5741),
+                                                           port("COM8", 0x0484, 0x5740), port("LPT1", 0x0483, 0x5740)});
+    QTest::newRow("two matches in listing order")
+        << present << QStringList{} << 0x0483 << 0x5740 << QStringList{"COM3", "COM10"};
     QTest::newRow("decimal identifiers") << present << QStringList{} << 1155 << 22336 << QStringList{"COM3", "COM10"};
     QTest::newRow("no match, empty list") << present << QStringList{} << 0x1234 << 0x5678 << QStringList{};
     QTest::newRow("names already there stay first")
         << QList<PortEntry>{port("COM4", 0x0483, 0x5740)} << QStringList{"A", "B"} << 0x0483 << 0x5740
         << QStringList{"A", "B", "COM4"};
-    QTest::newRow("no match keeps the list") << present << QStringList{"A", "B"} << 0x0483 << 0x0001
-                                             << QStringList{"A", "B"};
+    QTest::newRow("no match keeps the list")
+        << present << QStringList{"A", "B"} << 0x0483 << 0x0001 << QStringList{"A", "B"};
     QTest::newRow("vendor alone does not match") << present << QStringList{} << 0x0483 << 0 << QStringList{};
     QTest::newRow("ports without identifiers match 0 and 0")
         << present << QStringList{} << 0 << 0 << QStringList{"COM1"};

@@ -206,7 +206,8 @@ void TestReadThread::hangUpOfOtherSide()
     const quint64 before = LinkProbe::statusQueries();
     QTest::qWait(300);
     // The reader keeps asking, but with pauses between; a spinning loop asks many thousands of times.
-    QVERIFY2(LinkProbe::statusQueries() - before < 30, qPrintable(QString::number(LinkProbe::statusQueries() - before)));
+    QVERIFY2(LinkProbe::statusQueries() - before < 30,
+             qPrintable(QString::number(LinkProbe::statusQueries() - before)));
     QCOMPARE(read.count(), 0);
 
     QStringList boxes;

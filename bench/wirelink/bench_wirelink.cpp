@@ -1,0 +1,173 @@
+// Prints "ROW<TAB>figure<TAB>value<TAB>baseline<TAB>baseline value<TAB>unit" rows for bench/run.sh.
+//
+// Idle CPU: an open port with nothing arriving, against the same port under the reader's literal loop
+// that asks the driver again at once. Throughput: a long burst into the port, against a plain poll and
+// read loop on the same pseudo-terminal.
+
+#include "linkprobe.h"
+#include "wirelink.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kIdleMs = 3000;
+constexpr qint64 kBurstBytes = 64ll * 1024 * 1024;
+
+struct Pty {
+    int master = -1;
+    int slave = -1; // kept open so the master never reads EIO
+    QString path;
+
+    Pty()
+    {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+            std::abort();
+        path = QString::fromLocal8Bit(::ptsname(master));
+        slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios t{};
+        ::tcgetattr(slave, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(slave, TCSANOW, &t);
+    }
+    ~Pty()
+    {
+        ::close(slave);
+        ::close(master);
+    }
+};
+
+double processCpuSeconds()
+{
+    timespec ts{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+void runEvents(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Share of one core used by the whole process while an open port waits for bytes.
+double idleCpuPercent(bool literal)
+{
+    Pty pty;
+    LinkProbe::setLiteralPolling(literal);
+    WireLink link;
+    if (!link.open(pty.path))
+        std::abort();
+    runEvents(200);
+    const double cpu = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    runEvents(kIdleMs);
+    const double used = processCpuSeconds() - cpu;
+    const double percent = 100.0 * used / (double(wall.elapsed()) / 1000.0);
+    link.close();
+    LinkProbe::setLiteralPolling(false);
+    return percent;
+}
+
+void writeBurst(int master)
+{
+    std::vector<char> chunk(64 * 1024);
+    for (size_t i = 0; i < chunk.size(); ++i)
+        chunk[i] = char(i * 7);
+    qint64 left = kBurstBytes;
+    while (left > 0) {
+        const ssize_t n = ::write(master, chunk.data(), size_t(std::min<qint64>(left, qint64(chunk.size()))));
+        if (n > 0)
+            left -= n;
+        else if (n < 0 && errno != EINTR && errno != EAGAIN)
+            std::abort();
+    }
+}
+
+double wireLinkMegabytesPerSecond()
+{
+    Pty pty;
+    WireLink link;
+    qint64 received = 0;
+    QEventLoop done;
+    QObject::connect(&link, &WireLink::readyRead, [&](char*, int len) {
+        received += len;
+        if (received >= kBurstBytes)
+            done.quit();
+    });
+    if (!link.open(pty.path))
+        std::abort();
+    QElapsedTimer timer;
+    timer.start();
+    std::thread device(writeBurst, pty.master);
+    done.exec();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    device.join();
+    link.close();
+    return double(kBurstBytes) / (1024.0 * 1024.0) / seconds;
+}
+
+double plainLoopMegabytesPerSecond()
+{
+    Pty pty;
+    const int fd = ::open(QFile::encodeName(pty.path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        std::abort();
+    std::vector<char> buffer(102400);
+    QElapsedTimer timer;
+    timer.start();
+    std::thread device(writeBurst, pty.master);
+    qint64 received = 0;
+    while (received < kBurstBytes) {
+        pollfd p{fd, POLLIN, 0};
+        ::poll(&p, 1, -1);
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n > 0)
+            received += n;
+    }
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    device.join();
+    ::close(fd);
+    return double(kBurstBytes) / (1024.0 * 1024.0) / seconds;
+}
+
+void row(const char* figure, double value, const char* baseline, double baselineValue, const char* unit)
+{
+    std::printf("ROW\t%s\t%.6g\t%s\t%.6g\t%s\n", figure, value, baseline, baselineValue, unit);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const double waiting = idleCpuPercent(false);
+    const double literal = idleCpuPercent(true);
+    row("wirelink idle open port CPU", waiting, "reader polling without wait", literal, "% core");
+
+    const double plain = plainLoopMegabytesPerSecond();
+    const double link = wireLinkMegabytesPerSecond();
+    row("wirelink pty burst throughput", link, "plain poll/read loop, same pty", plain, "MiB/s");
+    return 0;
+}
