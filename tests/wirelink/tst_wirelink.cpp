@@ -30,6 +30,7 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 texts << box->text();
                 icons << box->icon();
+                owners << box->parentWidget();
                 box->done(QMessageBox::Ok);
             }
         });
@@ -37,6 +38,7 @@ public:
     }
     QStringList texts;
     QList<QMessageBox::Icon> icons;
+    QList<QWidget*> owners;
 
 private:
     QTimer timer;
@@ -247,6 +249,7 @@ void TestWireLink::writeErrors()
     } else {
         QCOMPARE(boxes.texts, QStringList{message});
         QCOMPARE(boxes.icons.value(0), QMessageBox::Critical);
+        QCOMPARE(boxes.owners.value(0), static_cast<QWidget*>(&link));
     }
     // The next write goes through again.
     QCOMPARE(link.write("d", 1), 1);
