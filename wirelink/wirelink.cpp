@@ -100,6 +100,8 @@ bool WireLink::open(const QString& name)
     // The reader object lives on this thread, so deliveries arrive here queued, and destroying the reader
     // in close() discards those still waiting along with the buffers they point into.
     connect(reader, &ReadThread::readyRead, reader, [this, guard = QPointer<ReadThread>(reader)](char* buff, int len) {
+        if (!guard)
+            return;
         guard->blockReceived();
         emit readyRead(buff, len);
         if (guard) // a receiver may have closed the port
