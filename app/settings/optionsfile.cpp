@@ -134,7 +134,9 @@ bool write(const QString& path, const OptionParam& param, const QByteArray& geom
 {
     const QByteArray document = compose(param, geometry, state);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (disk full, file size limit) shows in write()'s result: a
+    // buffered flush that writes only part of the data is not reported as a failure.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(document) != document.size()) {
         file.cancelWriting();

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -50,9 +51,11 @@ private:
         m_window = std::make_unique<MainWindow>(nullptr);
         m_window->junction()->setDiskLister([this] { return m_disks; });
         m_window->show();
-        QTRY_VERIFY(!m_window->statusLabel()->text().isEmpty() &&
-                    m_window->statusLabel()->text() != QLatin1String("Trying to open device..."));
-        return m_window.get();
+        const bool settled = QTest::qWaitFor([this] {
+            const QString text = m_window->statusLabel()->text();
+            return !text.isEmpty() && text != QLatin1String("Trying to open device...");
+        });
+        return settled ? m_window.get() : nullptr;
     }
 
     QTreeWidgetItem* leaf(int group, int kind) { return m_window->treeWidget()->topLevelItem(group)->child(kind); }
@@ -62,6 +65,7 @@ private slots:
     {
         qunsetenv("KM420_CAMERA_PORT");
         QApplication::setQuitOnLastWindowClosed(false);
+        qRegisterMetaType<DeviceManager::Mode>();
     }
 
     void init()
@@ -80,6 +84,7 @@ private slots:
     void shape()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("KM420 V1.01"));
         QCOMPARE(actionTexts(w->menuBar()->actions()), (QStringList{"File", "Help"}));
         QMenu* file = w->menuBar()->actions().at(0)->menu();
@@ -102,6 +107,7 @@ private slots:
     void deviceTree()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         QTreeWidget* tree = w->treeWidget();
         QVERIFY(tree->isHidden());
         QCOMPARE(tree->columnCount(), 2);
@@ -128,6 +134,7 @@ private slots:
     void openedTwiceMakesOnePane()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         emit w->junction()->opened(DM::UsbVideo);
         QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
@@ -167,6 +174,7 @@ private slots:
         QFETCH(QString, openText);
         QFETCH(QString, closeText);
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         const auto m = DM::Mode(mode);
         emit w->junction()->opened(m);
         ChildPane* pane = w->findModeWindow(m);
@@ -189,6 +197,7 @@ private slots:
     void unknownModeIsIgnored()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         emit w->junction()->opened(DM::Mode(16));
         QCOMPARE(w->mdiArea()->subWindowList().size(), 0);
         QVERIFY(w->actionConnect()->isEnabled());
@@ -197,6 +206,7 @@ private slots:
     void closedWithoutWindow()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         w->actionConnect()->setEnabled(false);
         w->actionDisconnect()->setEnabled(true);
         emit w->junction()->closed(DM::UsbFile);
@@ -209,6 +219,7 @@ private slots:
     void connectIsWindowWide()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbFile);
         emit w->junction()->opened(DM::UsbVideo);
         emit w->junction()->closed(DM::UsbFile);
@@ -220,6 +231,7 @@ private slots:
     void videoGoesOnlyToItsMode()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         emit w->junction()->opened(DM::WifiVideo);
         auto* wifi = qobject_cast<LivePane*>(w->findModeWindow(DM::WifiVideo));
         QVERIFY(wifi);
@@ -238,6 +250,7 @@ private slots:
     void captureFollowsActivePane()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         auto* usb = qobject_cast<LivePane*>(w->findModeWindow(DM::UsbVideo));
         QVERIFY(!w->actionCapture()->isEnabled());
@@ -257,6 +270,7 @@ private slots:
     void livePaneOptionsReachMainWindow()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         auto* pane = qobject_cast<LivePane*>(w->findModeWindow(DM::UsbVideo));
         QVERIFY(pane);
@@ -270,6 +284,7 @@ private slots:
     void closeWritesOptionsThatRestore()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         w->resize(700, 500);
         w->move(40, 30);
         const QByteArray geometry = w->saveGeometry();
@@ -281,12 +296,14 @@ private slots:
         m_window.reset();
 
         MainWindow* again = makeWindow();
+        QVERIFY(again);
         QCOMPARE(again->size(), QSize(700, 500));
     }
 
     void closeWithoutPanesMakesNoDeviceCall()
     {
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         QSignalSpy closed(w->junction(), &Junction::closed);
         w->close();
         QCOMPARE(closed.count(), 0);
@@ -298,6 +315,7 @@ private slots:
     {
         m_disks = QStringList{QDir::tempPath()};
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         QTRY_VERIFY(w->findModeWindow(DM::UsbFile));
         QCOMPARE(w->statusLabel()->text(), QStringLiteral("USB flash disk is open"));
         QSignalSpy closed(w->junction(), &Junction::closed);
@@ -313,6 +331,7 @@ private slots:
     {
         m_disks = QStringList{QDir::tempPath()};
         MainWindow* w = makeWindow();
+        QVERIFY(w);
         QTRY_VERIFY(w->findModeWindow(DM::UsbFile));
         ChildPane* pane = w->findModeWindow(DM::UsbFile);
         QPointer<ChildPane> guard(pane);

@@ -2,6 +2,8 @@
 #include "optiondialog.h"
 #include "optionsfile.h"
 
+#include <modalwatcher.h>
+
 #include <junction.h>
 #include <livepane.h>
 
@@ -31,38 +33,14 @@ QString optionsPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
 }
 
-// Runs handler on every modal window that shows up until stopped, and records what was seen.
-class ModalWatcher : public QObject {
-public:
-    std::function<void(QWidget*)> handler;
-    QStringList seen;
-
-    ModalWatcher()
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == m_last)
-                return;
-            m_last = modal;
-            if (auto* box = qobject_cast<QMessageBox*>(modal))
-                seen << QStringLiteral("box:%1:%2").arg(box->windowTitle(), box->text());
-            else
-                seen << QStringLiteral("%1").arg(QString::fromLatin1(modal->metaObject()->className()));
-            handler(modal);
-        });
-        m_timer.start();
-    }
-
-private:
-    QTimer m_timer;
-    QPointer<QWidget> m_last;
-};
-
 void acceptBox(QWidget* w)
 {
-    if (auto* box = qobject_cast<QMessageBox*>(w))
-        box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->accept();
+    ModalWatcher::acceptBox(w);
+}
+
+void chooseFile(QFileDialog* dialog, const QString& path)
+{
+    ModalWatcher::chooseFile(dialog, path);
 }
 
 } // namespace
@@ -79,12 +57,14 @@ private:
         OptionParam param;
         param.language = language;
         param.historyFilesPath = m_dir.path();
-        QVERIFY2(OptionsFile::write(optionsPath(), param, {}, {}), "cannot prepare options.xml");
+        if (!OptionsFile::write(optionsPath(), param, {}, {}))
+            return nullptr;
         m_window = std::make_unique<MainWindow>(nullptr);
         m_window->junction()->setDiskLister([] { return QStringList(); });
         m_window->show();
-        QTRY_COMPARE(m_window->statusLabel()->text(), QStringLiteral("Failed to open device"));
-        return m_window.get();
+        const bool settled = QTest::qWaitFor(
+            [this] { return m_window->statusLabel()->text() == QLatin1String("Failed to open device"); });
+        return settled ? m_window.get() : nullptr;
     }
 
 private slots:
@@ -126,6 +106,7 @@ private slots:
     void smallButtonUnderStyleSheet()
     {
         MainWindow* w = makeWindow(QString());
+        QVERIFY(w);
         Q_UNUSED(w)
         OptionDialog dialog;
         dialog.show();
@@ -162,6 +143,7 @@ private slots:
         QFETCH(bool, message);
 
         MainWindow* w = makeWindow(stored);
+        QVERIFY(w);
         const QString typedPath = m_dir.filePath(QStringLiteral("typed/not/there"));
         int seenIndex = -1;
         ModalWatcher watcher;
@@ -188,6 +170,7 @@ private slots:
     void optionsGoToActiveUsbLivePaneOnly()
     {
         MainWindow* w = makeWindow(QStringLiteral("EN"));
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         auto* usb = qobject_cast<LivePane*>(w->findModeWindow(DM::UsbVideo));
         emit w->junction()->opened(DM::WifiVideo);
@@ -218,6 +201,7 @@ private slots:
     void captureWithoutSuitablePane()
     {
         MainWindow* w = makeWindow(QStringLiteral("EN"));
+        QVERIFY(w);
         ModalWatcher watcher;
         watcher.handler = [](QWidget* modal) { modal->close(); };
         w->actionCapture()->setEnabled(true); // the handler itself must refuse
@@ -245,6 +229,7 @@ private slots:
         QFETCH(bool, cancel);
         QFETCH(QString, message);
         MainWindow* w = makeWindow(QStringLiteral("EN"));
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         QImage image(80, 108, QImage::Format_RGB16);
         image.fill(QColor(200, 80, 0));
@@ -261,8 +246,7 @@ private slots:
                 if (cancel) {
                     dialog->reject();
                 } else {
-                    dialog->selectFile(target);
-                    dialog->accept();
+                    chooseFile(dialog, target);
                 }
             } else {
                 acceptBox(modal);
@@ -270,7 +254,7 @@ private slots:
         };
         w->actionCapture()->trigger();
         QCOMPARE(caption, QStringLiteral("Save Image"));
-        QVERIFY(watcher.seen.contains(message));
+        QVERIFY2(watcher.seen.contains(message), qPrintable(watcher.seen.join(" / ")));
         QCOMPARE(QFile::exists(target), !cancel);
         if (!cancel) {
             QImage back(target);
@@ -283,6 +267,7 @@ private slots:
     void paneGoneDuringCapture()
     {
         MainWindow* w = makeWindow(QStringLiteral("EN"));
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         QImage image(80, 108, QImage::Format_RGB16);
         image.fill(Qt::white);
@@ -293,8 +278,7 @@ private slots:
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 emit w->junction()->closed(DM::UsbVideo);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                dialog->selectFile(target);
-                dialog->accept();
+                chooseFile(dialog, target);
             } else {
                 acceptBox(modal);
             }
@@ -319,6 +303,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, name);
         MainWindow* w = makeWindow(language);
+        QVERIFY(w);
         QStringList opened;
         w->setDocumentOpener([&](const QString& path) { opened << path; });
         w->actionManual()->trigger();
@@ -328,6 +313,7 @@ private slots:
     void disconnectDisablesItself()
     {
         MainWindow* w = makeWindow(QStringLiteral("EN"));
+        QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         QVERIFY(w->actionDisconnect()->isEnabled());
         w->actionDisconnect()->trigger();

@@ -1,0 +1,211 @@
+#include "mainwindow.h"
+
+#include <modalwatcher.h>
+
+#include <camerasimulator.h>
+#include <junction.h>
+#include <km420frame.h>
+#include <livepane.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using DM = DeviceManager;
+
+namespace {
+
+const QString warningText = QStringLiteral("box::Data stream was failed,the application will be close.");
+
+QString artifactPath(const QString& name)
+{
+    const QString dir = qEnvironmentVariable("CAMDESK_ARTIFACTS", QDir::tempPath());
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+class TestLiveVideo : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CameraSimulator> m_sim;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_disks;
+
+    MainWindow* startWindow()
+    {
+        m_window = std::make_unique<MainWindow>(nullptr);
+        m_window->junction()->setDiskLister([this] { return m_disks; });
+        m_window->resize(900, 640);
+        m_window->show();
+        return m_window.get();
+    }
+
+    LivePane* usbPane() const { return qobject_cast<LivePane*>(m_window->findModeWindow(DM::UsbVideo)); }
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        qRegisterMetaType<DeviceManager::Mode>();
+        QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"));
+        CameraSimulator::Options options;
+        options.linkPath = m_dir.filePath(QStringLiteral("km420"));
+        options.paletteNumber = 2;
+        options.minFrameIntervalMs = 40;
+        m_sim = std::make_unique<CameraSimulator>(options);
+        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
+        qputenv("KM420_CAMERA_PORT", options.linkPath.toLocal8Bit());
+    }
+
+    void cleanup()
+    {
+        if (m_window) {
+            ModalWatcher watcher;
+            m_window->close();
+        }
+        m_window.reset();
+        m_disks.clear();
+        m_sim->clearFault();
+        if (!m_sim->isRunning())
+            QVERIFY(m_sim->restart());
+    }
+
+    void cleanupTestCase()
+    {
+        m_sim.reset();
+        qunsetenv("KM420_CAMERA_PORT");
+    }
+
+    // From start to moving pictures: the extended information and the palette of each frame
+    // reach the pane before its picture.
+    void opensAtStartAndShowsFrames()
+    {
+        MainWindow* w = startWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
+        LivePane* pane = usbPane();
+        QVERIFY(pane);
+        QCOMPARE(pane->windowTitle(), QStringLiteral("USB[Video]"));
+        QVERIFY(!w->actionConnect()->isEnabled());
+        QVERIFY(w->actionDisconnect()->isEnabled());
+
+        QStringList order;
+        quint32 lastSequence = 0;
+        bool sequenceGrew = true;
+        connect(w->junction(), &Junction::updateExtendParam, this, [&](char* record) {
+            const quint32 sequence = Km420Frame::readUInt32(record, Km420Frame::SequenceOffset);
+            if (lastSequence && sequence <= lastSequence)
+                sequenceGrew = false;
+            lastSequence = sequence;
+            order << QStringLiteral("ext");
+        });
+        connect(w->junction(), &Junction::imageReadVideo, this, [&](const QPixmap& pixmap, DM::Mode mode) {
+            QCOMPARE(mode, DM::UsbVideo);
+            QCOMPARE(pixmap.size(), QSize(80, 108));
+            order << QStringLiteral("pic");
+        });
+        QSignalSpy shown(pane, &LivePane::pictureShown);
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 10, 10000);
+        w->junction()->disconnect(this);
+
+        QVERIFY(order.size() >= 20);
+        if (order.first() == QLatin1String("pic"))
+            order.removeFirst();
+        for (int i = 0; i + 1 < order.size(); i += 2) {
+            QCOMPARE(order.at(i), QStringLiteral("ext"));
+            QCOMPARE(order.at(i + 1), QStringLiteral("pic"));
+        }
+        QVERIFY(sequenceGrew);
+
+        // Palette 2 is the grey ramp: white at its top.
+        const ushort* palette = w->junction()->getVideoPlat();
+        QVERIFY(palette);
+        QCOMPARE(palette[255], ushort(0xFFFF));
+        QCOMPARE(palette[0], ushort(0x0000));
+        QVERIFY(pane->hasPicture());
+        QTRY_VERIFY(w->actionCapture()->isEnabled());
+
+        QVERIFY(w->grab().save(artifactPath(QStringLiteral("mainwindow-live.png"))));
+    }
+
+    void captureSavesTheLivePicture()
+    {
+        MainWindow* w = startWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->actionCapture()->isEnabled(), 5000);
+
+        // Freeze the picture while the dialog is open, so the saved file and the pane agree.
+        const QString target = m_dir.filePath(QStringLiteral("capture.png"));
+        QImage expected;
+        ModalWatcher watcher;
+        watcher.handler = [&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                m_sim->setFault(FaultSpec::silence());
+                QTest::qWait(400);
+                expected = usbPane()->picture().toImage();
+                ModalWatcher::chooseFile(dialog, target);
+            } else {
+                ModalWatcher::acceptBox(modal);
+            }
+        };
+        w->actionCapture()->trigger();
+        QVERIFY(watcher.seen.contains(QStringLiteral("box::Picture saved successfully.")));
+        QImage saved(target);
+        QCOMPARE(saved.size(), QSize(80, 108));
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
+    }
+
+    // The camera goes away: the mode closes with the warning, Connect comes back, and serves the
+    // camera again once it is back.
+    void hangUpThenConnectAgain()
+    {
+        MainWindow* w = startWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
+        ModalWatcher watcher;
+        QSignalSpy closed(w->junction(), &Junction::closed);
+        m_sim->hangUp();
+        QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is close"), 15000);
+        QCOMPARE(closed.count(), 1);
+        QTRY_VERIFY(watcher.seen.contains(warningText));
+        QVERIFY(w->actionConnect()->isEnabled());
+        QVERIFY(!w->actionDisconnect()->isEnabled());
+        QCOMPARE(usbPane(), nullptr);
+
+        QVERIFY(m_sim->restart());
+        w->actionConnect()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
+        QVERIFY(usbPane());
+        QSignalSpy shown(usbPane(), &LivePane::pictureShown);
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 3, 5000);
+    }
+
+    // Disconnect closes every mode in the order 1, 2, 4, 8.
+    void disconnectClosesModesInOrder()
+    {
+        m_disks = QStringList{m_dir.path()};
+        MainWindow* w = startWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(w->junction()->modeIsActived(DM::UsbVideo), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->junction()->modeIsActived(DM::UsbFile), 5000);
+        QSignalSpy closed(w->junction(), &Junction::closed);
+        w->actionDisconnect()->trigger();
+        QTRY_COMPARE(closed.count(), 2);
+        QCOMPARE(closed.at(0).at(0).value<DM::Mode>(), DM::UsbFile);
+        QCOMPARE(closed.at(1).at(0).value<DM::Mode>(), DM::UsbVideo);
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 0);
+        QVERIFY(w->actionConnect()->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestLiveVideo)
+#include "tst_livevideo.moc"
