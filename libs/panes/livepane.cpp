@@ -26,6 +26,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <array>
@@ -208,11 +210,22 @@ void LivePane::initWidget()
     sideLayout->addWidget(cameraBox);
     sideLayout->addStretch(1);
 
+    // The side panel scrolls rather than forcing the pane taller than a small main window, which
+    // would cut off the bottom of the picture and the colour scale.
+    auto* sideScroll = new QScrollArea;
+    sideScroll->setObjectName(QStringLiteral("sideScroll"));
+    sideScroll->setWidget(side);
+    sideScroll->setWidgetResizable(true);
+    sideScroll->setFrameShape(QFrame::NoFrame);
+    sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sideScroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    sideScroll->setFixedWidth(side->sizeHint().width() + sideScroll->verticalScrollBar()->sizeHint().width());
+
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     row->addWidget(d->view, 1);
     row->addWidget(d->bar);
-    row->addWidget(side);
+    row->addWidget(sideScroll);
     bodyLayout()->addLayout(row, 1);
 
     setOptionsParam(d->options);

@@ -1,0 +1,110 @@
+#include "localisation.h"
+#include "mainwindow.h"
+#include "optiondialog.h"
+#include "optionsfile.h"
+
+#include <camerasimulator.h>
+#include <junction.h>
+#include <livepane.h>
+#include <modalwatcher.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// What a user sees, in the language named by CAMDESK_SCREENSHOT_LANG, saved under the build's
+// artifacts folder: the main window with live video and the options dialog.
+class TestScreenshots : public QObject {
+    Q_OBJECT
+
+private:
+    QString m_code;
+    QTemporaryDir m_dir;
+    std::unique_ptr<CameraSimulator> m_sim;
+    QString m_startDir;
+
+    QString artifact(const QString& what) const
+    {
+        const QString dir = qEnvironmentVariable("CAMDESK_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(dir);
+        return QStringLiteral("%1/%2-%3.png").arg(dir, what, m_code.toLower());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        m_code = qEnvironmentVariable("CAMDESK_SCREENSHOT_LANG", QStringLiteral("EN"));
+        m_startDir = QDir::currentPath();
+
+        OptionParam param;
+        param.language = m_code;
+        param.historyFilesPath = m_dir.path();
+        const QString options = QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
+        QVERIFY(OptionsFile::write(options, param, {}, {}));
+        // As shipped: the translations sit beside the program, found from its working folder.
+        QVERIFY(QDir::setCurrent(QStringLiteral(CAMDESK_BIN_DIR)));
+        installTranslators(options, QStringLiteral("Language"));
+
+        CameraSimulator::Options simOptions;
+        simOptions.linkPath = m_dir.filePath(QStringLiteral("km420"));
+        simOptions.paletteNumber = 0;
+        m_sim = std::make_unique<CameraSimulator>(simOptions);
+        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
+        qputenv("KM420_CAMERA_PORT", simOptions.linkPath.toLocal8Bit());
+    }
+
+    void cleanupTestCase()
+    {
+        m_sim.reset();
+        QDir::setCurrent(m_startDir);
+        QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"));
+    }
+
+    void mainWindowWithLiveVideo()
+    {
+        MainWindow window(nullptr);
+        window.junction()->setDiskLister([] { return QStringList(); });
+        window.resize(1024, 720);
+        window.show();
+        const QString cameraOpen = QCoreApplication::translate("MainWindow", "Camera is open");
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusLabel()->text(), cameraOpen, 5000);
+        if (m_code != QLatin1String("EN")) {
+            // The translation really took effect.
+            QVERIFY(cameraOpen != QLatin1String("Camera is open"));
+            QVERIFY(window.menuBar()->actions().at(0)->text() != QLatin1String("File"));
+        }
+        QCOMPARE(window.windowTitle(), QStringLiteral("KM420 V1.01"));
+
+        auto* pane = qobject_cast<LivePane*>(window.findModeWindow(DeviceManager::UsbVideo));
+        QVERIFY(pane);
+        QSignalSpy shown(pane, &LivePane::pictureShown);
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 12, 10000);
+        QVERIFY(window.grab().save(artifact(QStringLiteral("mainwindow"))));
+
+        ModalWatcher watcher;
+        bool grabbed = false;
+        watcher.handler = [&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<OptionDialog*>(modal)) {
+                QTest::qWait(100);
+                grabbed = dialog->grab().save(artifact(QStringLiteral("options")));
+                dialog->reject();
+            } else {
+                ModalWatcher::acceptBox(modal);
+            }
+        };
+        window.actionOption()->trigger();
+        QVERIFY(grabbed);
+        window.close();
+    }
+};
+
+QTEST_MAIN(TestScreenshots)
+#include "tst_screenshots.moc"
