@@ -57,6 +57,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     initAction();
     initWidget();
     initConnection();
+    // A first start has no saved geometry; give the live picture room.
+    resize(1024, 720);
     restoreWindowState();
 
     QTimer::singleShot(0, this, &MainWindow::slotShowFinished);
