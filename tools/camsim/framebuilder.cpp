@@ -2,6 +2,8 @@
 
 #include <km420frame.h>
 
+#include <vector>
+
 quint8 FrameBuilder::indexFor(qint16 tenths, qint16 low, qint16 high) {
     if (high <= low || tenths <= low)
         return 0;
@@ -14,8 +16,10 @@ quint8 FrameBuilder::indexFor(qint16 tenths, qint16 low, qint16 high) {
 QByteArray FrameBuilder::build(const ThermalImage& image, quint16 replyCode, const CameraParameters& parameters,
                                quint32 sequence, quint8 paletteNumber) {
     using namespace Km420Frame;
-    QByteArray frame(Size, '\0');
-    char* d = frame.data();
+    // Built in a plain buffer: GCC 12 at -O2 takes QByteArray::data() for its shared empty
+    // header and reports writes past it that cannot happen.
+    std::vector<char> buffer(Size, '\0');
+    char* d = buffer.data();
     writeUInt32(d, HeadOffset, HeadMarker);
     writeInt16(d, ReplyCodeOffset, static_cast<qint16>(replyCode));
     writeInt16(d, AlarmLowOffset, parameters.alarmLowTenths);
@@ -37,7 +41,7 @@ QByteArray FrameBuilder::build(const ThermalImage& image, quint16 replyCode, con
     }
     d[PaletteOffset] = static_cast<char>(paletteNumber);
     writeUInt32(d, TailOffset, TailMarker);
-    return frame;
+    return QByteArray(d, Size);
 }
 
 bool FrameBuilder::hasValidMarkers(const QByteArray& frame) {
