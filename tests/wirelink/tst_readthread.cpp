@@ -1,5 +1,6 @@
 #include "linkprobe.h"
 #include "ptypair.h"
+#include "readthread.h"
 #include "wirelink.h"
 
 #include <QApplication>
@@ -9,8 +10,76 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <thread>
 #include <vector>
+
+#include <sys/ioctl.h>
+
+namespace {
+
+// Bytes in the tty's input queue, which every descriptor of the slave shares.
+int queuedOn(const PtyPair& pty)
+{
+    int n = -1;
+    ::ioctl(pty.slave(), FIONREAD, &n);
+    return n;
+}
+
+// Sends chunks one at a time, without running the event loop, until one stays in the driver because the
+// reader has no free buffer; returns how many chunks it took before, -1 when it never stopped taking.
+int sendUntilKept(PtyPair& pty, const QByteArray& chunk, int most)
+{
+    for (int taken = 0; taken <= most; ++taken) {
+        const quint64 queries = LinkProbe::statusQueries();
+        if (!pty.writeAll(chunk))
+            return -1;
+        for (int tries = 0;; ++tries) {
+            if (tries == 500)
+                return -1;
+            QThread::msleep(10);
+            // Taken: the reader read it and waits for bytes again.
+            if (LinkProbe::statusQueries() >= queries + 2 && LinkProbe::pendingOperations() == 1 && queuedOn(pty) == 0)
+                break;
+            // Kept: bytes queued, and the reader neither waits for more nor reads them.
+            if (LinkProbe::pendingOperations() == 0 && queuedOn(pty) > 0) {
+                const int queued = queuedOn(pty);
+                QThread::msleep(100);
+                if (queuedOn(pty) == queued && LinkProbe::pendingOperations() == 0)
+                    return taken;
+            }
+        }
+    }
+    return -1;
+}
+
+// Plays a device that keeps sending until the test ends, however it ends.
+class Streamer {
+public:
+    explicit Streamer(PtyPair& pty)
+        : thread([this, &pty] {
+              const QByteArray chunk(64, 'b');
+              while (!done.load()) {
+                  pty.writeAll(chunk, 50); // nobody reads while the port is closed: the line may stay full
+                  std::this_thread::sleep_for(std::chrono::microseconds(300));
+              }
+          })
+    {
+    }
+    ~Streamer()
+    {
+        done.store(true);
+        thread.join();
+    }
+
+private:
+    std::atomic<bool> done{false};
+    std::thread thread;
+};
+
+} // namespace
 
 // The reader as seen through its port: what it delivers, and how it waits and stops.
 class TestReadThread : public QObject {
@@ -24,6 +93,9 @@ private slots:
     void closeWhileWaitingForBytes();
     void closeWhileReadPending();
     void closeRightAfterOpen();
+    void closeAtAnyMoment_data();
+    void closeAtAnyMoment();
+    void closeWhileEveryBufferIsOut();
     void closeDropsUndeliveredBlocks();
     void closeFromReceiver();
     void hangUpOfOtherSide();
@@ -153,6 +225,64 @@ void TestReadThread::closeRightAfterOpen()
     }
     QCOMPARE(closed.count(), 200);
     QCOMPARE(LinkProbe::abandonedOperations(), 0);
+}
+
+void TestReadThread::closeAtAnyMoment_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::newRow("quiet line") << false;
+    QTest::newRow("bytes arriving") << true;
+}
+
+void TestReadThread::closeAtAnyMoment()
+{
+    QFETCH(bool, streaming);
+    PtyPair pty;
+    auto device = streaming ? std::make_unique<Streamer>(pty) : nullptr;
+    WireLink link;
+    QSignalSpy closed(&link, &WireLink::closed);
+    QByteArray got;
+    connect(&link, &WireLink::readyRead, [&got](char* buff, int len) { got.append(buff, len); });
+    // The stop lands before the loop begins, during a wait for bytes, around a read or a delivery; some
+    // rounds let deliveries through first.
+    const int rounds = 120;
+    for (int round = 0; round < rounds; ++round) {
+        QVERIFY(link.open(pty.slavePath()));
+        std::this_thread::sleep_for(std::chrono::microseconds(round % 12 * 150));
+        if (round % 4 == 3)
+            QCoreApplication::processEvents();
+        link.close();
+    }
+    device.reset();
+    QCOMPARE(closed.count(), rounds);
+    QCOMPARE(LinkProbe::pendingOperations(), 0);
+    QCOMPARE(LinkProbe::abandonedOperations(), 0);
+
+    // The port still works afterwards.
+    got.clear();
+    QVERIFY(link.open(pty.slavePath()));
+    QVERIFY(pty.writeAll("end"));
+    QTRY_COMPARE(got, QByteArray("end"));
+    link.close();
+}
+
+void TestReadThread::closeWhileEveryBufferIsOut()
+{
+    PtyPair pty;
+    WireLink link;
+    QSignalSpy read(&link, &WireLink::readyRead);
+    QVERIFY(link.open(pty.slavePath()));
+    QTRY_COMPARE(LinkProbe::pendingOperations(), 1);
+    // From here no event loop runs, so no block is delivered and no buffer comes back. Each chunk is at
+    // least one block; a chunk the line splits in two takes two buffers.
+    const int taken = sendUntilKept(pty, QByteArray(100, 'q'), ReadThread::kSlots);
+    QVERIFY2(taken >= 1 && taken <= ReadThread::kSlots, qPrintable(QString::number(taken)));
+    const int kept = queuedOn(pty);
+    link.close();
+    QCOMPARE(queuedOn(pty), kept);
+    QCOMPARE(LinkProbe::pendingOperations(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(read.count(), 0);
 }
 
 void TestReadThread::closeDropsUndeliveredBlocks()
