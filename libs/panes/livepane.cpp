@@ -424,7 +424,9 @@ bool LivePane::SaveToPicture(const QString& fileName)
     if (fileName.isEmpty() || d->picture.isNull())
         return false;
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered flush that writes only part of the data (disk full) is not reported, and
+    // commit() would then replace a good picture with a cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         qCWarning(lcPanesLive) << "cannot open" << fileName << file.errorString();
         return false;
     }
