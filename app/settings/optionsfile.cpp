@@ -50,6 +50,23 @@ bool switchValue(const QStringRef& text)
     return text.toInt(nullptr, 10) != 0;
 }
 
+// A reader turns a raw carriage return into a line feed, so one is written as a character reference.
+void writeTextElement(QXmlStreamWriter& writer, const QString& name, const QString& text)
+{
+    if (!text.contains(QLatin1Char('\r'))) {
+        writer.writeTextElement(name, text);
+        return;
+    }
+    writer.writeStartElement(name);
+    const QVector<QStringRef> lines = text.splitRef(QLatin1Char('\r'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            writer.writeEntityReference(QStringLiteral("#13"));
+        writer.writeCharacters(lines[i].toString());
+    }
+    writer.writeEndElement();
+}
+
 } // namespace
 
 QString readOptionValue(const QString& path, const QString& name)
@@ -118,8 +135,8 @@ QByteArray compose(const OptionParam& param, const QByteArray& geometry, const Q
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     writer.writeTextElement(QStringLiteral("Geometry"), QString::fromLatin1(geometry.toHex()));
     writer.writeTextElement(QStringLiteral("State"), QString::fromLatin1(state.toHex()));
-    writer.writeTextElement(QStringLiteral("Language"), param.language);
-    writer.writeTextElement(QStringLiteral("HistoryFilesPath"), param.historyFilesPath);
+    writeTextElement(writer, QStringLiteral("Language"), param.language);
+    writeTextElement(writer, QStringLiteral("HistoryFilesPath"), param.historyFilesPath);
     writer.writeTextElement(QStringLiteral("AllowAlarm"), flag(param.allowAlarm));
     writer.writeTextElement(QStringLiteral("AllowMinAlarm"), flag(param.allowMinAlarm));
     writer.writeTextElement(QStringLiteral("AllowMaxAlarm"), flag(param.allowMaxAlarm));
