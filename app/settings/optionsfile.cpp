@@ -24,10 +24,30 @@ bool walkOptions(const QString& path, const std::function<bool(const QString& na
     const QByteArray bytes = file.read(OptionsFile::MaxReadSize);
     file.close();
 
-    QXmlStreamReader reader(bytes);
+    // Fed in small pieces: the reader checks the encoding of all the data it holds before it hands
+    // out a token, so one bad byte given up front would lose every value before it.
+    constexpr int Piece = 64;
+    QXmlStreamReader reader;
+    int fed = 0;
+    const auto feed = [&] {
+        if (fed >= bytes.size())
+            return false;
+        reader.addData(bytes.mid(fed, Piece));
+        fed += Piece;
+        return true;
+    };
+    feed();
     QString current;
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
+    for (;;) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::Invalid) {
+            if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && feed())
+                continue;
+            break;
+        }
+        if (token == QXmlStreamReader::EndDocument)
+            break;
+        switch (token) {
         case QXmlStreamReader::StartElement:
             if (reader.name() != QLatin1String("options"))
                 current = reader.name().toString();
@@ -50,9 +70,25 @@ bool switchValue(const QStringRef& text)
     return text.toInt(nullptr, 10) != 0;
 }
 
-// A reader turns a raw carriage return into a line feed, so one is written as a character reference.
-void writeTextElement(QXmlStreamWriter& writer, const QString& name, const QString& text)
+// A lone surrogate cannot be encoded: the writer would fail and leave every later element without a
+// name. It becomes the replacement character instead.
+QString encodable(const QString& text)
 {
+    QString result = text;
+    for (int i = 0; i < result.size(); ++i) {
+        const QChar c = result.at(i);
+        if (c.isHighSurrogate() && i + 1 < result.size() && result.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            result[i] = QChar::ReplacementCharacter;
+    }
+    return result;
+}
+
+// A reader turns a raw carriage return into a line feed, so one is written as a character reference.
+void writeTextElement(QXmlStreamWriter& writer, const QString& name, const QString& raw)
+{
+    const QString text = encodable(raw);
     if (!text.contains(QLatin1Char('\r'))) {
         writer.writeTextElement(name, text);
         return;
@@ -144,12 +180,15 @@ QByteArray compose(const OptionParam& param, const QByteArray& geometry, const Q
     writer.writeTextElement(QStringLiteral("AllowLogGeneration"), flag(param.allowLogGeneration));
     writer.writeEndElement();
     writer.writeEndDocument();
-    return document;
+    // A document the writer could not complete must never replace a good file.
+    return writer.hasError() ? QByteArray() : document;
 }
 
 bool write(const QString& path, const OptionParam& param, const QByteArray& geometry, const QByteArray& state)
 {
     const QByteArray document = compose(param, geometry, state);
+    if (document.isEmpty())
+        return false;
     QSaveFile file(path);
     // Unbuffered, so a short write (disk full, file size limit) shows in write()'s result: a
     // buffered flush that writes only part of the data is not reported as a failure.

@@ -27,7 +27,7 @@ struct WindowState {
 };
 WindowState readWindowState(const QString& path);
 
-// The whole document as it is written.
+// The whole document as it is written; empty if it could not be composed.
 QByteArray compose(const OptionParam& param, const QByteArray& geometry, const QByteArray& state);
 
 // Replaces the file atomically: either the new document is complete on disk or the previous file

@@ -115,7 +115,7 @@ void LivePane::initWidget()
     d->bar->setObjectName(QStringLiteral("colourBar"));
     d->bar->setLabels(tr("--"), tr("--"));
 
-    auto valueLabel = [this](const char* name) {
+    auto valueLabel = [](const char* name) {
         auto* label = new QLabel(tr("--"));
         label->setObjectName(QLatin1String(name));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -228,6 +228,38 @@ private slots:
         QCOMPARE(state.state, QByteArray("sta"));
     }
 
+    // A text the writer cannot encode must not cost the elements after it.
+    void unencodableTextKeepsTheRest_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("lone high surrogate") << QString(QChar(0xD800)) + QStringLiteral("DE")
+                                             << QString(QChar(QChar::ReplacementCharacter)) + QStringLiteral("DE");
+        QTest::newRow("lone low surrogate at the end") << QStringLiteral("DE") + QChar(0xDC00)
+                                                       << QStringLiteral("DE") + QChar(QChar::ReplacementCharacter);
+        QTest::newRow("a pair is kept") << QString::fromUtf8("DE\xF0\x9F\x98\x80") << QString::fromUtf8("DE\xF0\x9F\x98\x80");
+    }
+
+    void unencodableTextKeepsTheRest()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, readBack);
+        OptionParam param;
+        param.language = language;
+        param.historyFilesPath = m_dir.path();
+        param.allowAlarm = true;
+        param.allowLogGeneration = true;
+        const QString path = m_dir.filePath(QStringLiteral("surrogate.xml"));
+        QVERIFY(OptionsFile::write(path, param, "g", "s"));
+        OptionParam back;
+        QVERIFY(OptionsFile::readOptions(path, back));
+        QCOMPARE(back.language, readBack);
+        QCOMPARE(back.historyFilesPath, m_dir.path());
+        QVERIFY(back.allowAlarm);
+        QVERIFY(back.allowLogGeneration);
+        QCOMPARE(OptionsFile::readWindowState(path).state, QByteArray("s"));
+    }
+
     void writeIntoMissingFolderFails()
     {
         OptionParam param;
