@@ -72,6 +72,10 @@ MainWindow::~MainWindow()
         m_junction->disconnect(this);
         delete m_junction;
     }
+    // A pane closed just before still waits for its deferred delete (the event loop has ended), so it goes
+    // with the MDI area after the records below; its signals must not reach them.
+    for (ChildPane* pane : findChildren<ChildPane*>())
+        pane->disconnect(this);
     qDeleteAll(m_modeEntries);
     delete m_treeWidget;
     for (QAction* action : {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionClose,
