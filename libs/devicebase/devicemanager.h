@@ -9,7 +9,8 @@
 class DEVICEBASE_EXPORT DeviceManager {
     Q_GADGET
 public:
-    enum Mode {
+    // A fixed type: a mode value the outside libraries send without a name here stays a valid Mode.
+    enum Mode : int {
         WifiFile = 1,
         WifiVideo = 2,
         UsbFile = 4,
