@@ -200,7 +200,7 @@ private slots:
                                                     << "" << false;
         // A zero byte is no XML character: the text before it was read, nothing after it.
         QTest::newRow("zero byte inside text")
-            << QByteArray("<options><AllowAlarm>1</AllowAlarm><Language>D\0E</Language><HistoryFilesPath>", 80) +
+            << QByteArray("<options><AllowAlarm>1</AllowAlarm><Language>D\0E</Language><HistoryFilesPath>", 77) +
                    history + "</HistoryFilesPath></options>"
             << "D"
             << "" << true;

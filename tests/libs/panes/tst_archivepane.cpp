@@ -188,7 +188,7 @@ void TestArchivePane::undecodableFile()
     pane.setFile(&good);
     ImageFile bad;
     bad.name = QStringLiteral("broken.png");
-    bad.data = QByteArray("\x89PNG\r\n\x1a\n truncated", 20);
+    bad.data = QByteArray("\x89PNG\r\n\x1a\n truncated");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot decode")));
     pane.setFile(&bad);
     QVERIFY(pane.shownPicture().isNull());
