@@ -3,13 +3,72 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
+
+// Length of the longest prefix that is well-formed UTF-8.
+int utf8Prefix(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const int n = bytes.size();
+    int i = 0;
+    while (i < n) {
+        const uchar c = p[i];
+        int length;
+        uint code;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+            code = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            code = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            code = c & 0x07;
+        } else {
+            return i;
+        }
+        if (i + length > n)
+            return i;
+        for (int k = 1; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return i;
+            code = (code << 6) | (p[i + k] & 0x3F);
+        }
+        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+        if (overlong || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+            return i;
+        i += length;
+    }
+    return n;
+}
+
+// The part of a UTF-8 document the reader can use. The reader checks the encoding of all it is given
+// before it hands out a token, so one bad byte would lose every value before it: the document is cut
+// there instead, and reads like any other document that breaks off. Documents in other encodings are
+// left to the reader.
+QByteArray readablePart(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xFF\xFE") ||
+        (bytes.size() > 1 && (bytes.at(0) == 0 || bytes.at(1) == 0)))
+        return bytes;
+    static const QRegularExpression declared(
+        QStringLiteral("^(?:\\xEF\\xBB\\xBF)?<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']*)[\"']"));
+    const QRegularExpressionMatch match = declared.match(QString::fromLatin1(bytes.left(256)));
+    if (match.hasMatch() && match.captured(1).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0)
+        return bytes;
+    return bytes.left(utf8Prefix(bytes));
+}
 
 // Runs the common token walk and hands each non-blank text chunk to onText together with the
 // current element name; onText decides whether the name is kept. False when the file cannot
@@ -24,43 +83,38 @@ bool walkOptions(const QString& path, const std::function<bool(const QString& na
     const QByteArray bytes = file.read(OptionsFile::MaxReadSize);
     file.close();
 
-    // Fed in small pieces: the reader checks the encoding of all the data it holds before it hands
-    // out a token, so one bad byte given up front would lose every value before it.
-    constexpr int Piece = 64;
-    QXmlStreamReader reader;
-    int fed = 0;
-    const auto feed = [&] {
-        if (fed >= bytes.size())
-            return false;
-        reader.addData(bytes.mid(fed, Piece));
-        fed += Piece;
-        return true;
-    };
-    feed();
+    QXmlStreamReader reader(readablePart(bytes));
     QString current;
+    // Text is handed on whole: a piece boundary inside it splits it into several tokens.
+    QString text;
+    // Blank as XML sees it. A carriage return that reaches here came from a character reference (the reader
+    // turns raw ones into line feeds), and a reference is content.
+    const auto xmlBlank = [](const QString& t) {
+        return std::all_of(t.begin(), t.end(), [](QChar c) {
+            return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+        });
+    };
+    const auto flushText = [&] {
+        if (!current.isEmpty() && !xmlBlank(text) && !onText(current, QStringRef(&text)))
+            current.clear();
+        text.clear();
+    };
     for (;;) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::Invalid) {
-            if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && feed())
-                continue;
+            flushText();
             break;
         }
+        if (token == QXmlStreamReader::Characters) {
+            if (!current.isEmpty())
+                text += reader.text();
+            continue;
+        }
+        flushText();
         if (token == QXmlStreamReader::EndDocument)
             break;
-        switch (token) {
-        case QXmlStreamReader::StartElement:
-            if (reader.name() != QLatin1String("options"))
-                current = reader.name().toString();
-            break;
-        case QXmlStreamReader::Characters:
-            if (current.isEmpty() || reader.isWhitespace())
-                break;
-            if (!onText(current, reader.text()))
-                current.clear();
-            break;
-        default:
-            break;
-        }
+        if (token == QXmlStreamReader::StartElement && reader.name() != QLatin1String("options"))
+            current = reader.name().toString();
     }
     return true;
 }
@@ -70,17 +124,24 @@ bool switchValue(const QStringRef& text)
     return text.toInt(nullptr, 10) != 0;
 }
 
-// A lone surrogate cannot be encoded: the writer would fail and leave every later element without a
-// name. It becomes the replacement character instead.
+// Text as XML 1.0 can carry it. Characters it cannot hold at all (most control characters, U+FFFE and
+// U+FFFF) are left out, as the writer itself would drop them; a lone surrogate, which the writer cannot
+// encode and after which it would leave every later element without a name, becomes U+FFFD.
 QString encodable(const QString& text)
 {
-    QString result = text;
-    for (int i = 0; i < result.size(); ++i) {
-        const QChar c = result.at(i);
-        if (c.isHighSurrogate() && i + 1 < result.size() && result.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            result[i] = QChar::ReplacementCharacter;
+    QString result;
+    result.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const ushort u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            result.append(c);
+            result.append(text.at(++i));
+        } else if (c.isSurrogate()) {
+            result.append(QChar(QChar::ReplacementCharacter));
+        } else if (u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xFFFD)) {
+            result.append(c);
+        }
     }
     return result;
 }

@@ -237,6 +237,7 @@ private slots:
                                              << QString(QChar(QChar::ReplacementCharacter)) + QStringLiteral("DE");
         QTest::newRow("lone low surrogate at the end") << QStringLiteral("DE") + QChar(0xDC00)
                                                        << QStringLiteral("DE") + QChar(QChar::ReplacementCharacter);
+        QTest::newRow("control characters left out") << QStringLiteral("D\x01" "E\x1F") << QStringLiteral("DE");
         QTest::newRow("a pair is kept") << QString::fromUtf8("DE\xF0\x9F\x98\x80") << QString::fromUtf8("DE\xF0\x9F\x98\x80");
     }
 
@@ -258,6 +259,21 @@ private slots:
         QVERIFY(back.allowAlarm);
         QVERIFY(back.allowLogGeneration);
         QCOMPARE(OptionsFile::readWindowState(path).state, QByteArray("s"));
+    }
+
+    // Long texts (a saved geometry is a few hundred hex digits) must come back whole.
+    void longTextsWhole()
+    {
+        const QByteArray geometry = QByteArray(300, '\x5a') + QByteArray(300, '\xa5');
+        OptionParam param;
+        param.language = QString(500, QLatin1Char('L'));
+        const QString path = m_dir.filePath(QStringLiteral("long.xml"));
+        QVERIFY(OptionsFile::write(path, param, geometry, geometry));
+        QCOMPARE(OptionsFile::readWindowState(path).geometry, geometry);
+        QCOMPARE(readOptionValue(path, QStringLiteral("Language")), param.language);
+        OptionParam back;
+        OptionsFile::readOptions(path, back);
+        QCOMPARE(back.language, param.language);
     }
 
     void writeIntoMissingFolderFails()

@@ -282,14 +282,18 @@ private slots:
         LivePane* pane = usbPane();
         QVERIFY(pane);
         QSignalSpy shown(pane, &LivePane::pictureShown);
-        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 3, 5000);
+        // Slow sanitizer builds and one-byte chunks at line pace need the room.
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 3, 15000);
         QCOMPARE(closed.count(), closes ? 1 : 0);
         QCOMPARE(watcher.seen.size(), closes ? 1 : 0);
         QVERIFY(!w->actionConnect()->isEnabled());
 
         // Generous: a picture is 35 kB; anything growing with the stream would go far beyond.
         const qint64 grownKb = residentKb() - rssBefore;
+#if !defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer holds freed memory back in quarantine, so the figure means nothing there.
         QVERIFY2(grownKb < 30 * 1024, qPrintable(QStringLiteral("resident memory grew by %1 kB").arg(grownKb)));
+#endif
         // Nothing may block the GUI thread: the program's waits run nested event loops. The bound leaves
         // room for a loaded test machine; a blocking wait for a reply would take 100 ms to 3 s.
         qInfo("pictures while the fault acted %d, reset-frame records %lld, memory %+lld kB, longest gap between "

@@ -301,7 +301,9 @@ void TestCameraSimulator::minimumFrameInterval() {
     const Collected c = m_client.collect();
     QCOMPARE(c.data.size(), 3 * Size);
     // The third reply cannot begin before two intervals have passed since the first.
-    QVERIFY2(c.lastMs - c.firstMs >= 110, qPrintable(QString::number(c.lastMs - c.firstMs)));
+    // Arrival times are those of the first and last chunk read, so allow some jitter below 120 ms; back to
+    // back the three would arrive within a few milliseconds.
+    QVERIFY2(c.lastMs - c.firstMs >= 100, qPrintable(QString::number(c.lastMs - c.firstMs)));
 }
 
 void TestCameraSimulator::waitKeepsEventsFlowing() {
