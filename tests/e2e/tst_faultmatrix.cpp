@@ -3,7 +3,7 @@
 #include <modalwatcher.h>
 
 #include <camerasimulator.h>
-#include <faultspec.h>
+#include <faultplan.h>
 #include <junction.h>
 #include <livepane.h>
 
@@ -20,7 +20,7 @@
 
 using DM = DeviceManager;
 
-Q_DECLARE_METATYPE(FaultSpec)
+Q_DECLARE_METATYPE(FaultPlan)
 
 namespace {
 
@@ -132,7 +132,7 @@ private slots:
     void faults_data()
     {
         QTest::addColumn<int>("trigger");
-        QTest::addColumn<FaultSpec>("fault");
+        QTest::addColumn<FaultPlan>("fault");
         // Pictures decoded while the fault is in force (between setting it and the simulator reporting it
         // used up, or the mode closing).
         QTest::addColumn<bool>("framesDuring");
@@ -146,11 +146,11 @@ private slots:
         QTest::addColumn<int>("windowMs");
 
         const bool Frames = true, NoFrames = false, Closes = true, Stays = false;
-        const auto row = [](const char* name, const FaultSpec& fault, bool framesDuring, int resets, bool closes,
+        const auto row = [](const char* name, const FaultPlan& fault, bool framesDuring, int resets, bool closes,
                             int windowMs, Trigger trigger = Trigger::Fault) {
             QTest::newRow(name) << int(trigger) << fault << framesDuring << resets << closes << windowMs;
         };
-        using F = FaultSpec;
+        using F = FaultPlan;
         row("healthy", F::none(), Frames, 0, Stays, 1000);
         row("silence once", F::silence(1), NoFrames, 1, Stays, 6000);
         // The failure limit by design: three replies of 3 s each that never come.
@@ -186,7 +186,7 @@ private slots:
     void faults()
     {
         QFETCH(int, trigger);
-        QFETCH(FaultSpec, fault);
+        QFETCH(FaultPlan, fault);
         QFETCH(bool, framesDuring);
         QFETCH(int, resets);
         QFETCH(bool, closes);
@@ -224,7 +224,7 @@ private slots:
             if (!inWindow)
                 return;
             // A fault used up by count ends its window; one for good ends it with the close.
-            if (fault.times > 0 && m_sim->fault().kind == FaultSpec::None)
+            if (fault.times > 0 && m_sim->fault().kind == FaultPlan::None)
                 inWindow = false;
             else
                 ++framesInWindow;
@@ -311,7 +311,7 @@ private slots:
         ModalWatcher watcher;
         QSignalSpy closed(w->junction(), &Junction::closed);
         QSignalSpy opened(w->junction(), &Junction::opened);
-        m_sim->setFault(FaultSpec::make(FaultSpec::BadTail));
+        m_sim->setFault(FaultPlan::make(FaultPlan::BadTail));
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 5000);
         QTRY_COMPARE(watcher.seen.size(), 1);
         QVERIFY(w->actionConnect()->isEnabled());

@@ -151,7 +151,7 @@ private slots:
         ModalWatcher watcher;
         watcher.handler = [&](QWidget* modal) {
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                m_sim->setFault(FaultSpec::silence());
+                m_sim->setFault(FaultPlan::silence());
                 QTest::qWait(400);
                 expected = usbPane()->picture().toImage();
                 ModalWatcher::chooseFile(dialog, target);

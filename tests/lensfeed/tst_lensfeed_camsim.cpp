@@ -1,7 +1,7 @@
 #include "modalwatcher.h"
 
 #include <camerasimulator.h>
-#include <faultspec.h>
+#include <faultplan.h>
 #include <lensfeed.h>
 #include <palettes.h>
 
@@ -15,7 +15,7 @@ const QString Warning = "|Data stream was failed,the application will be close."
 
 } // namespace
 
-Q_DECLARE_METATYPE(FaultSpec)
+Q_DECLARE_METATYPE(FaultPlan)
 
 // The camera library against the camera simulator, end to end over a pty.
 class TestLensFeedCamsim : public QObject {
@@ -71,28 +71,28 @@ private slots:
     // or the device closes with the warning; in both cases a reopen serves the camera again.
     void faults_data()
     {
-        QTest::addColumn<FaultSpec>("fault");
+        QTest::addColumn<FaultPlan>("fault");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<int>("timeoutMs");
         QTest::addColumn<bool>("failsFirst");
-        QTest::newRow("short reply x2") << FaultSpec::shortReply(9000, 2) << false << 5000 << true;
-        QTest::newRow("long reply x2") << FaultSpec::longReply(100, 2) << false << 5000 << true;
-        QTest::newRow("bad head x2") << FaultSpec::make(FaultSpec::BadHead, 2) << false << 5000 << true;
-        QTest::newRow("bad tail x2") << FaultSpec::make(FaultSpec::BadTail, 2) << false << 5000 << true;
-        QTest::newRow("pause in reply x1") << FaultSpec::pauseInReply(250, 7467, 1) << false << 5000 << true;
-        QTest::newRow("double reply x1") << FaultSpec::make(FaultSpec::DoubleReply, 1) << false << 5000 << true;
-        QTest::newRow("garbage x2") << FaultSpec::garbage(64, 2) << false << 5000 << true;
-        QTest::newRow("chunked, 5 ms gaps") << FaultSpec::chunked(100, 5000, 2) << false << 8000 << false;
-        QTest::newRow("silence x2") << FaultSpec::silence(2) << false << 12000 << true;
-        QTest::newRow("bad tail for good") << FaultSpec::make(FaultSpec::BadTail) << true << 5000 << true;
-        QTest::newRow("silence for good") << FaultSpec::silence() << true << 15000 << true;
-        QTest::newRow("flood") << FaultSpec::make(FaultSpec::Flood) << true << 8000 << true;
-        QTest::newRow("hang-up mid reply") << FaultSpec::hangUp(2, 7000) << true << 3000 << true;
+        QTest::newRow("short reply x2") << FaultPlan::shortReply(9000, 2) << false << 5000 << true;
+        QTest::newRow("long reply x2") << FaultPlan::longReply(100, 2) << false << 5000 << true;
+        QTest::newRow("bad head x2") << FaultPlan::make(FaultPlan::BadHead, 2) << false << 5000 << true;
+        QTest::newRow("bad tail x2") << FaultPlan::make(FaultPlan::BadTail, 2) << false << 5000 << true;
+        QTest::newRow("pause in reply x1") << FaultPlan::pauseInReply(250, 7467, 1) << false << 5000 << true;
+        QTest::newRow("double reply x1") << FaultPlan::make(FaultPlan::DoubleReply, 1) << false << 5000 << true;
+        QTest::newRow("garbage x2") << FaultPlan::garbage(64, 2) << false << 5000 << true;
+        QTest::newRow("chunked, 5 ms gaps") << FaultPlan::chunked(100, 5000, 2) << false << 8000 << false;
+        QTest::newRow("silence x2") << FaultPlan::silence(2) << false << 12000 << true;
+        QTest::newRow("bad tail for good") << FaultPlan::make(FaultPlan::BadTail) << true << 5000 << true;
+        QTest::newRow("silence for good") << FaultPlan::silence() << true << 15000 << true;
+        QTest::newRow("flood") << FaultPlan::make(FaultPlan::Flood) << true << 8000 << true;
+        QTest::newRow("hang-up mid reply") << FaultPlan::hangUp(2, 7000) << true << 3000 << true;
     }
 
     void faults()
     {
-        QFETCH(FaultSpec, fault);
+        QFETCH(FaultPlan, fault);
         QFETCH(bool, closes);
         QFETCH(int, timeoutMs);
         QFETCH(bool, failsFirst);

@@ -88,7 +88,7 @@ public:
     mutable std::mutex mutex;
     std::condition_variable changed;
     Options options;
-    FaultSpec fault;
+    FaultPlan fault;
     int hangUpFramesLeft = 0;
     SimulatorStats stats;
     QString slavePath;
@@ -233,7 +233,7 @@ QByteArray CameraSimulator::Private::garbageBytes(int count) {
 void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
     enum Action { Reply, NoReply, HangUpAfterReply, HangUpInsideReply };
     Action action = Reply;
-    FaultSpec applied;
+    FaultPlan applied;
     CameraParameters parameters;
     quint8 palette = 0;
     int intervalMs = 0;
@@ -250,30 +250,30 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
         intervalMs = options.minFrameIntervalMs;
 
         switch (fault.kind) {
-        case FaultSpec::None:
+        case FaultPlan::None:
             break;
-        case FaultSpec::Flood:
+        case FaultPlan::Flood:
             action = NoReply;
             break;
-        case FaultSpec::HangUp:
+        case FaultPlan::HangUp:
             if (hangUpFramesLeft > 0) {
                 if (--hangUpFramesLeft == 0 && fault.hangUpMidBytes == 0) {
                     action = HangUpAfterReply;
-                    fault = FaultSpec::none();
+                    fault = FaultPlan::none();
                 }
             } else {
                 action = HangUpInsideReply;
                 applied = fault;
-                fault = FaultSpec::none();
+                fault = FaultPlan::none();
             }
             break;
         default:
             applied = fault;
-            if (fault.kind == FaultSpec::Silence)
+            if (fault.kind == FaultPlan::Silence)
                 action = NoReply;
             if (fault.times > 0 && --fault.times == 0) {
-                qCInfo(lcCamsimFault) << "fault" << FaultSpec::name(applied.kind) << "used up";
-                fault = FaultSpec::none();
+                qCInfo(lcCamsimFault) << "fault" << FaultPlan::name(applied.kind) << "used up";
+                fault = FaultPlan::none();
             }
             break;
         }
@@ -300,41 +300,41 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
     bool faulty = true;
     int frames = 0;
     switch (applied.kind) {
-    case FaultSpec::ShortReply:
+    case FaultPlan::ShortReply:
         piece(reply.left(applied.length), microseconds(0));
         break;
-    case FaultSpec::LongReply:
+    case FaultPlan::LongReply:
         piece(reply + garbageBytes(applied.extraBytes), microseconds(0));
         break;
-    case FaultSpec::BadHead:
+    case FaultPlan::BadHead:
         reply[0] = static_cast<char>(~reply[0]);
         piece(reply, microseconds(0));
         break;
-    case FaultSpec::BadTail:
+    case FaultPlan::BadTail:
         reply[Km420Frame::Size - 1] = static_cast<char>(~reply[Km420Frame::Size - 1]);
         piece(reply, microseconds(0));
         break;
-    case FaultSpec::PauseInReply:
+    case FaultPlan::PauseInReply:
         frames = 1;
         piece(reply.left(applied.pauseAt), microseconds(0));
         piece(reply.mid(applied.pauseAt), std::chrono::milliseconds(applied.pauseMs));
         break;
-    case FaultSpec::DoubleReply:
+    case FaultPlan::DoubleReply:
         faulty = false;
         frames = 2;
         piece(reply, microseconds(0));
         piece(nextFrame(record.code, parameters, palette), microseconds(0));
         break;
-    case FaultSpec::Garbage:
+    case FaultPlan::Garbage:
         piece(garbageBytes(applied.garbageBytes), microseconds(0));
         items.back().garbage = applied.garbageBytes;
         break;
-    case FaultSpec::Chunked:
+    case FaultPlan::Chunked:
         frames = 1;
         for (int at = 0; at < reply.size(); at += applied.chunkSize)
             piece(reply.mid(at, applied.chunkSize), at == 0 ? microseconds(0) : microseconds(applied.chunkGapUs));
         break;
-    case FaultSpec::HangUp:
+    case FaultPlan::HangUp:
         piece(reply.left(applied.hangUpMidBytes), microseconds(0));
         break;
     default:
@@ -453,7 +453,7 @@ void CameraSimulator::Private::serviceRequests() {
         std::lock_guard<std::mutex> lock(mutex);
         std::swap(garbage, garbageRequested);
         std::swap(flush, flushRequested);
-        flood = fault.kind == FaultSpec::Flood;
+        flood = fault.kind == FaultPlan::Flood;
         parameters = stats.parameters;
         palette = options.paletteNumber;
     }
@@ -554,7 +554,7 @@ void CameraSimulator::Private::run() {
         qCInfo(lcCamsimPort) << "line dropped after" << stats.framesSent << "frames";
         stats.recordsUnanswered += unanswered;
         ++stats.hangUps;
-        fault = FaultSpec::none();
+        fault = FaultPlan::none();
         running = false;
     }
     closePort();
@@ -685,13 +685,13 @@ void CameraSimulator::setMinFrameInterval(int ms) {
     d->options.minFrameIntervalMs = qMax(0, ms);
 }
 
-void CameraSimulator::setFault(const FaultSpec& fault) {
+void CameraSimulator::setFault(const FaultPlan& fault) {
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         d->fault = fault;
-        d->hangUpFramesLeft = fault.kind == FaultSpec::HangUp ? fault.hangUpAfterFrames : 0;
-        if (fault.kind == FaultSpec::HangUp && fault.hangUpAfterFrames == 0 && fault.hangUpMidBytes == 0) {
-            d->fault = FaultSpec::none();
+        d->hangUpFramesLeft = fault.kind == FaultPlan::HangUp ? fault.hangUpAfterFrames : 0;
+        if (fault.kind == FaultPlan::HangUp && fault.hangUpAfterFrames == 0 && fault.hangUpMidBytes == 0) {
+            d->fault = FaultPlan::none();
             d->hangUpRequested = true;
         }
     }
@@ -699,7 +699,7 @@ void CameraSimulator::setFault(const FaultSpec& fault) {
     d->wake();
 }
 
-FaultSpec CameraSimulator::fault() const {
+FaultPlan CameraSimulator::fault() const {
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->fault;
 }

@@ -3,7 +3,7 @@
 
 #include "cameraparameters.h"
 #include "camsim_export.h"
-#include "faultspec.h"
+#include "faultplan.h"
 
 #include <QString>
 
@@ -72,12 +72,12 @@ public:
     void setPaletteNumber(quint8 number);
     quint8 paletteNumber() const;
     void setMinFrameInterval(int ms);
-    // Replaces the current fault; FaultSpec::none() clears it. A HangUp with no frames and no bytes to go
+    // Replaces the current fault; FaultPlan::none() clears it. A HangUp with no frames and no bytes to go
     // drops the line at once.
-    void setFault(const FaultSpec& fault);
-    void clearFault() { setFault(FaultSpec::none()); }
+    void setFault(const FaultPlan& fault);
+    void clearFault() { setFault(FaultPlan::none()); }
     // The fault in force, with `times` counting down; None once it has been used up.
-    FaultSpec fault() const;
+    FaultPlan fault() const;
     // Writes `bytes` random bytes now, outside any reply.
     void injectGarbage(int bytes);
     // Drops the line now (as stop(), but reported as a hang-up in the stats); bytes the client has not read

@@ -17,9 +17,9 @@ bool number(const QStringList& words, int minimum, int maximum, int* value) {
 } // namespace
 
 QString ControlCommand::help() {
-    return QStringLiteral("commands: palette N (0-255) | fault SPEC | fault none | fps N (0: fastest) | garbage N | "
-                          "hangup | restart | flush | stats | help\nfault SPEC: NAME[:A[,B]][@TIMES], NAME one of %1")
-        .arg(FaultSpec::names().join(QLatin1Char(' ')));
+    return QStringLiteral("commands: palette N (0-255) | fault PLAN | fault none | fps N (0: fastest) | garbage N | "
+                          "hangup | restart | flush | stats | help\nfault PLAN: NAME[:A[,B]][@TIMES], NAME one of %1")
+        .arg(FaultPlan::names().join(QLatin1Char(' ')));
 }
 
 bool ControlCommand::apply(CameraSimulator& simulator, const QString& line, QString* reply) {
@@ -45,14 +45,14 @@ bool ControlCommand::apply(CameraSimulator& simulator, const QString& line, QStr
         return true;
     }
     if (verb == QLatin1String("fault") && words.size() == 2) {
-        FaultSpec spec;
+        FaultPlan plan;
         QString error;
-        if (!FaultSpec::parse(words[1], &spec, &error)) {
+        if (!FaultPlan::parse(words[1], &plan, &error)) {
             *reply = error;
             return false;
         }
-        simulator.setFault(spec);
-        *reply = QStringLiteral("fault %1").arg(spec.toString());
+        simulator.setFault(plan);
+        *reply = QStringLiteral("fault %1").arg(plan.toString());
         return true;
     }
     if (words.size() == 1) {

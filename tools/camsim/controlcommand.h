@@ -8,7 +8,7 @@
 class CameraSimulator;
 
 // The one-line commands km420-sim takes on its control input:
-//   palette N | fault SPEC | fault none | fps N | garbage N | hangup | restart | flush | stats | help
+//   palette N | fault PLAN | fault none | fps N | garbage N | hangup | restart | flush | stats | help
 class CAMSIM_EXPORT ControlCommand {
 public:
     // Applies `line` to `simulator`. `reply` gets what to print; false for an unknown or malformed line.

@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption fpsOption(QStringLiteral("fps"), QStringLiteral("At most this many frames a second."),
                                        QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption faultOption(QStringLiteral("fault"), QStringLiteral("Fault NAME[:A[,B]][@TIMES]."),
-                                         QStringLiteral("spec"));
+                                         QStringLiteral("plan"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Scene seed."), QStringLiteral("n"),
                                         QStringLiteral("1"));
     const QCommandLineOption controlOption(QStringLiteral("control"),
@@ -119,10 +119,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "km420-sim: --seed takes a number\n");
         return 2;
     }
-    FaultSpec fault;
+    FaultPlan fault;
     if (parser.isSet(faultOption)) {
         QString error;
-        if (!FaultSpec::parse(parser.value(faultOption), &fault, &error)) {
+        if (!FaultPlan::parse(parser.value(faultOption), &fault, &error)) {
             std::fprintf(stderr, "km420-sim: %s\n", error.toLocal8Bit().constData());
             return 2;
         }
@@ -146,7 +146,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "km420-sim: %s\n", simulator.errorString().toLocal8Bit().constData());
         return 1;
     }
-    if (fault.kind != FaultSpec::None)
+    if (fault.kind != FaultPlan::None)
         simulator.setFault(fault);
 
     std::unique_ptr<ControlInput> stdinControl;

@@ -202,7 +202,7 @@ void TestJunctionCamera::cameraGoesAwayAndComesBack()
     if (how == "hangup")
         sim->hangUp();
     else
-        sim->setFault(FaultSpec::silence());
+        sim->setFault(FaultPlan::silence());
     QTRY_VERIFY_WITH_TIMEOUT(events.contains("closed 8"), 20000);
     QCOMPARE(events.count("closed 8"), 1);
     QCOMPARE(events.count("opened 8"), 1);

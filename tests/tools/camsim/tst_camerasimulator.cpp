@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(FaultSpec)
+Q_DECLARE_METATYPE(FaultPlan)
 
 using namespace Km420Frame;
 
@@ -124,7 +124,7 @@ void TestCameraSimulator::recordByteByByteAmidGarbage() {
 }
 
 void TestCameraSimulator::faults_data() {
-    QTest::addColumn<FaultSpec>("fault");
+    QTest::addColumn<FaultPlan>("fault");
     QTest::addColumn<int>("bytes");
     QTest::addColumn<bool>("headRight");
     QTest::addColumn<bool>("tailRight");
@@ -132,20 +132,20 @@ void TestCameraSimulator::faults_data() {
     QTest::addColumn<int>("maxGapMs"); // and at most this
     QTest::addColumn<int>("minReads");
 
-    QTest::newRow("silence") << FaultSpec::silence(1) << 0 << false << false << 0 << 0 << 0;
-    QTest::newRow("short") << FaultSpec::shortReply(9000, 1) << 9000 << true << false << 0 << 100 << 1;
-    QTest::newRow("long") << FaultSpec::longReply(100, 1) << Size + 100 << true << true << 0 << 100 << 1;
-    QTest::newRow("bad head") << FaultSpec::make(FaultSpec::BadHead, 1) << Size << false << true << 0 << 100 << 1;
-    QTest::newRow("bad tail") << FaultSpec::make(FaultSpec::BadTail, 1) << Size << true << false << 0 << 100 << 1;
-    QTest::newRow("pause") << FaultSpec::pauseInReply(250, 5000, 1) << Size << true << true << 150 << 1000 << 2;
-    QTest::newRow("garbage") << FaultSpec::garbage(64, 1) << 64 << false << false << 0 << 100 << 1;
+    QTest::newRow("silence") << FaultPlan::silence(1) << 0 << false << false << 0 << 0 << 0;
+    QTest::newRow("short") << FaultPlan::shortReply(9000, 1) << 9000 << true << false << 0 << 100 << 1;
+    QTest::newRow("long") << FaultPlan::longReply(100, 1) << Size + 100 << true << true << 0 << 100 << 1;
+    QTest::newRow("bad head") << FaultPlan::make(FaultPlan::BadHead, 1) << Size << false << true << 0 << 100 << 1;
+    QTest::newRow("bad tail") << FaultPlan::make(FaultPlan::BadTail, 1) << Size << true << false << 0 << 100 << 1;
+    QTest::newRow("pause") << FaultPlan::pauseInReply(250, 5000, 1) << Size << true << true << 150 << 1000 << 2;
+    QTest::newRow("garbage") << FaultPlan::garbage(64, 1) << 64 << false << false << 0 << 100 << 1;
     QTest::newRow("chunks of 1000 bytes, 5 ms apart")
-        << FaultSpec::chunked(1000, 5000, 1) << Size << true << true << 0 << 100 << 10;
-    QTest::newRow("single bytes") << FaultSpec::chunked(1, 0, 1) << Size << true << true << 0 << 100 << 1;
+        << FaultPlan::chunked(1000, 5000, 1) << Size << true << true << 0 << 100 << 10;
+    QTest::newRow("single bytes") << FaultPlan::chunked(1, 0, 1) << Size << true << true << 0 << 100 << 1;
 }
 
 void TestCameraSimulator::faults() {
-    QFETCH(FaultSpec, fault);
+    QFETCH(FaultPlan, fault);
     QFETCH(int, bytes);
     QFETCH(bool, headRight);
     QFETCH(bool, tailRight);
@@ -164,7 +164,7 @@ void TestCameraSimulator::faults() {
     QVERIFY2(c.reads >= minReads, qPrintable(QStringLiteral("%1 reads").arg(c.reads)));
 
     // Used once, then the camera is well again.
-    QCOMPARE(m_sim->fault().kind, FaultSpec::None);
+    QCOMPARE(m_sim->fault().kind, FaultPlan::None);
     QVERIFY(m_client.send(quint16(0)));
     const Collected next = m_client.collect();
     QCOMPARE(next.data.size(), Size);
@@ -173,13 +173,13 @@ void TestCameraSimulator::faults() {
     const SimulatorStats s = m_sim->stats();
     QCOMPARE(s.records(), qint64(2));
     QCOMPARE(s.framesSent, qint64(headRight && tailRight && bytes == Size ? 2 : 1));
-    QCOMPARE(s.recordsUnanswered, qint64(fault.kind == FaultSpec::Silence ? 1 : 0));
-    if (fault.kind == FaultSpec::Garbage)
+    QCOMPARE(s.recordsUnanswered, qint64(fault.kind == FaultPlan::Silence ? 1 : 0));
+    if (fault.kind == FaultPlan::Garbage)
         QCOMPARE(s.garbageBytesSent, qint64(64));
 }
 
 void TestCameraSimulator::faultUntilCleared() {
-    m_sim->setFault(FaultSpec::make(FaultSpec::DoubleReply));
+    m_sim->setFault(FaultPlan::make(FaultPlan::DoubleReply));
     for (int i = 0; i < 3; ++i) {
         QVERIFY(m_client.send(quint16(0)));
         const Collected c = m_client.collect();
@@ -197,7 +197,7 @@ void TestCameraSimulator::faultUntilCleared() {
 }
 
 void TestCameraSimulator::flood() {
-    m_sim->setFault(FaultSpec::make(FaultSpec::Flood));
+    m_sim->setFault(FaultPlan::make(FaultPlan::Flood));
     const Collected c = m_client.collect(100, 700);
     QVERIFY2(c.data.size() > 5 * Size, qPrintable(QString::number(c.data.size())));
     QVERIFY2(c.longestGapMs < 100, qPrintable(QStringLiteral("paused %1 ms").arg(c.longestGapMs)));
@@ -225,7 +225,7 @@ void TestCameraSimulator::hangUp() {
     QFETCH(int, afterFrames);
     QFETCH(int, midBytes);
 
-    m_sim->setFault(FaultSpec::hangUp(afterFrames, midBytes));
+    m_sim->setFault(FaultPlan::hangUp(afterFrames, midBytes));
     QByteArray seen;
     Collected c;
     for (int i = 0; i < 4 && !c.hungUp; ++i) {
@@ -284,7 +284,7 @@ void TestCameraSimulator::garbageOutsideReplies() {
     QCOMPARE(m_client.collect().data.size(), 100);
 
     // Asked for while a reply is under way, it waits for the end of that reply.
-    m_sim->setFault(FaultSpec::pauseInReply(300, 5000, 1));
+    m_sim->setFault(FaultPlan::pauseInReply(300, 5000, 1));
     QVERIFY(m_client.send(quint16(0)));
     QVERIFY(m_sim->waitForRecords(1));
     QTest::qWait(100);

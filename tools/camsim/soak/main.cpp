@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("s"), QStringLiteral("15"));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
                                          QStringLiteral("A simulator fault from the start, to see the run catch it."),
-                                         QStringLiteral("spec"));
+                                         QStringLiteral("plan"));
     parser.addOptions({framesOption, stallOption, faultOption});
     parser.process(app);
     bool ok = false;
@@ -54,9 +54,9 @@ int main(int argc, char* argv[]) {
     }
     const int stallSeconds = qMax(1, parser.value(stallOption).toInt());
     QLoggingCategory::setFilterRules(QStringLiteral("camsim.*.info=false"));
-    FaultSpec fault;
+    FaultPlan fault;
     QString faultError;
-    if (parser.isSet(faultOption) && !FaultSpec::parse(parser.value(faultOption), &fault, &faultError)) {
+    if (parser.isSet(faultOption) && !FaultPlan::parse(parser.value(faultOption), &fault, &faultError)) {
         std::fprintf(stderr, "km420-soak: %s\n", qPrintable(faultError));
         return 2;
     }

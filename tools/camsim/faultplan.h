@@ -1,5 +1,5 @@
-#ifndef CAMSIM_FAULTSPEC_H
-#define CAMSIM_FAULTSPEC_H
+#ifndef CAMSIM_FAULTPLAN_H
+#define CAMSIM_FAULTPLAN_H
 
 #include "camsim_export.h"
 
@@ -9,7 +9,7 @@
 // A misbehaviour of the simulated camera, with its parameters. Faults that act on replies act on the
 // next `times` well-formed records (-1: until cleared); HangUp and Flood act once set. A hang-up discards
 // what the client has not read, so HangUp waits (up to 2 s) for the client to take the bytes before it.
-struct CAMSIM_EXPORT FaultSpec {
+struct CAMSIM_EXPORT FaultPlan {
     enum Kind {
         None,
         Silence,      // the record gets no reply
@@ -37,22 +37,22 @@ struct CAMSIM_EXPORT FaultSpec {
     int hangUpAfterFrames = 0;
     int hangUpMidBytes = 0;
 
-    static FaultSpec none() { return {}; }
-    static FaultSpec make(Kind kind, int times = -1);
-    static FaultSpec silence(int times = -1) { return make(Silence, times); }
-    static FaultSpec shortReply(int length, int times = -1);
-    static FaultSpec longReply(int extraBytes, int times = -1);
-    static FaultSpec pauseInReply(int pauseMs, int pauseAt = 7467, int times = -1);
-    static FaultSpec garbage(int bytes, int times = -1);
-    static FaultSpec chunked(int chunkSize, int chunkGapUs = 0, int times = -1);
-    static FaultSpec hangUp(int afterFrames, int midBytes = 0);
+    static FaultPlan none() { return {}; }
+    static FaultPlan make(Kind kind, int times = -1);
+    static FaultPlan silence(int times = -1) { return make(Silence, times); }
+    static FaultPlan shortReply(int length, int times = -1);
+    static FaultPlan longReply(int extraBytes, int times = -1);
+    static FaultPlan pauseInReply(int pauseMs, int pauseAt = 7467, int times = -1);
+    static FaultPlan garbage(int bytes, int times = -1);
+    static FaultPlan chunked(int chunkSize, int chunkGapUs = 0, int times = -1);
+    static FaultPlan hangUp(int afterFrames, int midBytes = 0);
 
     // Text form: NAME[:A[,B]][@TIMES], e.g. "short:9000", "pause:300,100@2", "hangup:5,7000", "flood".
     // Names: none silence short long bad-head bad-tail pause double garbage chunked hangup flood.
-    static bool parse(const QString& text, FaultSpec* spec, QString* error = nullptr);
+    static bool parse(const QString& text, FaultPlan* plan, QString* error = nullptr);
     QString toString() const;
     static QString name(Kind kind);
     static QStringList names();
 };
 
-#endif // CAMSIM_FAULTSPEC_H
+#endif // CAMSIM_FAULTPLAN_H

@@ -1,19 +1,19 @@
-#include "faultspec.h"
+#include "faultplan.h"
 
 #include <km420frame.h>
 
 namespace {
 
 struct KindName {
-    FaultSpec::Kind kind;
+    FaultPlan::Kind kind;
     const char* name;
 };
 
 const KindName KindNames[] = {
-    {FaultSpec::None, "none"},          {FaultSpec::Silence, "silence"},    {FaultSpec::ShortReply, "short"},
-    {FaultSpec::LongReply, "long"},     {FaultSpec::BadHead, "bad-head"},   {FaultSpec::BadTail, "bad-tail"},
-    {FaultSpec::PauseInReply, "pause"}, {FaultSpec::DoubleReply, "double"}, {FaultSpec::Garbage, "garbage"},
-    {FaultSpec::Chunked, "chunked"},    {FaultSpec::HangUp, "hangup"},      {FaultSpec::Flood, "flood"},
+    {FaultPlan::None, "none"},          {FaultPlan::Silence, "silence"},    {FaultPlan::ShortReply, "short"},
+    {FaultPlan::LongReply, "long"},     {FaultPlan::BadHead, "bad-head"},   {FaultPlan::BadTail, "bad-tail"},
+    {FaultPlan::PauseInReply, "pause"}, {FaultPlan::DoubleReply, "double"}, {FaultPlan::Garbage, "garbage"},
+    {FaultPlan::Chunked, "chunked"},    {FaultPlan::HangUp, "hangup"},      {FaultPlan::Flood, "flood"},
 };
 
 // Upper bounds keep a typo from asking for gigabytes or hours.
@@ -28,67 +28,67 @@ bool fail(QString* error, const QString& message) {
 
 } // namespace
 
-FaultSpec FaultSpec::make(Kind kind, int times) {
-    FaultSpec spec;
-    spec.kind = kind;
-    spec.times = times;
-    return spec;
+FaultPlan FaultPlan::make(Kind kind, int times) {
+    FaultPlan plan;
+    plan.kind = kind;
+    plan.times = times;
+    return plan;
 }
 
-FaultSpec FaultSpec::shortReply(int length, int times) {
-    FaultSpec spec = make(ShortReply, times);
-    spec.length = length;
-    return spec;
+FaultPlan FaultPlan::shortReply(int length, int times) {
+    FaultPlan plan = make(ShortReply, times);
+    plan.length = length;
+    return plan;
 }
 
-FaultSpec FaultSpec::longReply(int extraBytes, int times) {
-    FaultSpec spec = make(LongReply, times);
-    spec.extraBytes = extraBytes;
-    return spec;
+FaultPlan FaultPlan::longReply(int extraBytes, int times) {
+    FaultPlan plan = make(LongReply, times);
+    plan.extraBytes = extraBytes;
+    return plan;
 }
 
-FaultSpec FaultSpec::pauseInReply(int pauseMs, int pauseAt, int times) {
-    FaultSpec spec = make(PauseInReply, times);
-    spec.pauseMs = pauseMs;
-    spec.pauseAt = pauseAt;
-    return spec;
+FaultPlan FaultPlan::pauseInReply(int pauseMs, int pauseAt, int times) {
+    FaultPlan plan = make(PauseInReply, times);
+    plan.pauseMs = pauseMs;
+    plan.pauseAt = pauseAt;
+    return plan;
 }
 
-FaultSpec FaultSpec::garbage(int bytes, int times) {
-    FaultSpec spec = make(Garbage, times);
-    spec.garbageBytes = bytes;
-    return spec;
+FaultPlan FaultPlan::garbage(int bytes, int times) {
+    FaultPlan plan = make(Garbage, times);
+    plan.garbageBytes = bytes;
+    return plan;
 }
 
-FaultSpec FaultSpec::chunked(int chunkSize, int chunkGapUs, int times) {
-    FaultSpec spec = make(Chunked, times);
-    spec.chunkSize = chunkSize;
-    spec.chunkGapUs = chunkGapUs;
-    return spec;
+FaultPlan FaultPlan::chunked(int chunkSize, int chunkGapUs, int times) {
+    FaultPlan plan = make(Chunked, times);
+    plan.chunkSize = chunkSize;
+    plan.chunkGapUs = chunkGapUs;
+    return plan;
 }
 
-FaultSpec FaultSpec::hangUp(int afterFrames, int midBytes) {
-    FaultSpec spec = make(HangUp, 1);
-    spec.hangUpAfterFrames = afterFrames;
-    spec.hangUpMidBytes = midBytes;
-    return spec;
+FaultPlan FaultPlan::hangUp(int afterFrames, int midBytes) {
+    FaultPlan plan = make(HangUp, 1);
+    plan.hangUpAfterFrames = afterFrames;
+    plan.hangUpMidBytes = midBytes;
+    return plan;
 }
 
-QString FaultSpec::name(Kind kind) {
+QString FaultPlan::name(Kind kind) {
     for (const KindName& k : KindNames)
         if (k.kind == kind)
             return QString::fromLatin1(k.name);
     return QString();
 }
 
-QStringList FaultSpec::names() {
+QStringList FaultPlan::names() {
     QStringList list;
     for (const KindName& k : KindNames)
         list << QString::fromLatin1(k.name);
     return list;
 }
 
-bool FaultSpec::parse(const QString& text, FaultSpec* spec, QString* error) {
+bool FaultPlan::parse(const QString& text, FaultPlan* plan, QString* error) {
     QString rest = text.trimmed();
     int times = -1;
     const int at = rest.indexOf(QLatin1Char('@'));
@@ -119,7 +119,7 @@ bool FaultSpec::parse(const QString& text, FaultSpec* spec, QString* error) {
     if (!found)
         return fail(error, QStringLiteral("unknown fault \"%1\"; known: %2").arg(name, names().join(QLatin1Char(' '))));
 
-    FaultSpec result = make(found->kind, times);
+    FaultPlan result = make(found->kind, times);
     int maxArgs = 0;
     switch (found->kind) {
     case ShortReply:
@@ -177,11 +177,11 @@ bool FaultSpec::parse(const QString& text, FaultSpec* spec, QString* error) {
     }
     if (args.size() > maxArgs)
         return fail(error, QStringLiteral("too many arguments in \"%1\"").arg(text));
-    *spec = result;
+    *plan = result;
     return true;
 }
 
-QString FaultSpec::toString() const {
+QString FaultPlan::toString() const {
     QString text = name(kind);
     switch (kind) {
     case ShortReply:
