@@ -4,6 +4,7 @@
 #include "optionsfile.h"
 
 #include <modalwatcher.h>
+#include <residentmemory.h>
 
 #include <junction.h>
 #include <livepane.h>
@@ -42,18 +43,6 @@ QString optionsPath()
 QString defaultHistory()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/History");
-}
-
-qint64 residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
 }
 
 bool writeBytes(const QString& path, const QByteArray& bytes)

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <modalwatcher.h>
+#include <residentmemory.h>
 
 #include <camerasimulator.h>
 #include <faultplan.h>
@@ -28,19 +29,6 @@ const QString warningText = QStringLiteral("box::Data stream was failed,the appl
 
 // How the camera misbehaves in a row: a simulator fault, or the simulator going away altogether.
 enum class Trigger { Fault, GoAway };
-
-// Resident memory of this process in kB, 0 when unknown.
-qint64 residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
 
 // The longest time the GUI thread went without running its timers. The program may wait for a reply
 // only in nested event loops, which keep this timer ticking.
