@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-// The KM420 frame record (14,935 bytes) as the camera sends it and as the live view reads its
-// extended information. All integers little-endian.
+// The KM420 frame record (14,935 bytes) as the camera sends it: envelope, picture and palette.
+// What the extended information means is the camera's; see extinfolayout.h. Integers little-endian.
 namespace Km420Frame {
 
 constexpr int Size = 14935;
@@ -24,18 +24,12 @@ constexpr int PixelOffset = 6148;  // 108 rows of 81 bytes
 constexpr int PaletteOffset = 14896;
 constexpr int TailOffset = 14931;
 
-// Extended information, offsets from byte 0 of the record. The three camera parameters are echoed
-// from the last set-parameters command and sent back with the same offsets.
-constexpr int ReplyCodeOffset = 4;     // uint16: code of the command answered
-constexpr int AlarmLowOffset = 6;      // int16, tenths of a degree Celsius (second parameter)
-constexpr int AlarmHighOffset = 8;     // int16, tenths of a degree Celsius (first parameter)
+// The command record's code, and the three camera parameters a parameter buffer carries (the
+// same places in a command record; how a frame echoes them is ExtInfoLayout's).
+constexpr int ReplyCodeOffset = 4;     // uint16: command code
+constexpr int AlarmLowOffset = 6;      // int16, tenths (second parameter)
+constexpr int AlarmHighOffset = 8;     // int16, tenths (first parameter)
 constexpr int EmissivityOffset = 10;   // uint8, hundredths (third parameter)
-constexpr int MinTempOffset = 12;      // int16, tenths: coldest point of the scene
-constexpr int MaxTempOffset = 14;      // int16, tenths: hottest point
-constexpr int CentreTempOffset = 16;   // int16, tenths: centre of the picture
-constexpr int SequenceOffset = 18;     // uint32: frame counter of the camera
-constexpr int ScaleLowOffset = 22;     // int16, tenths: temperature of palette entry 0
-constexpr int ScaleHighOffset = 24;    // int16, tenths: temperature of palette entry 255
 constexpr int ParamBlockSize = 11;     // a parameter buffer holds at least bytes 0 to 10
 
 inline qint16 readInt16(const char* record, int offset)

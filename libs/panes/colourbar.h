@@ -19,6 +19,8 @@ public:
     bool setPalette565(const ushort* palette);
     bool hasPalette() const { return m_hasPalette; }
     void setLabels(const QString& top, const QString& bottom);
+    QString topLabel() const { return m_top; }
+    QString bottomLabel() const { return m_bottom; }
 
     // The colour strip in widget coordinates.
     QRect barRect() const;

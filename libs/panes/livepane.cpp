@@ -4,6 +4,7 @@
 #include "alarmrule.h"
 #include "colourbar.h"
 #include "livereadings.h"
+#include "picturespots.h"
 #include "paneslogging.h"
 #include "pictureview.h"
 
@@ -31,6 +32,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <optional>
 #include <cstring>
 
 namespace {
@@ -45,10 +47,29 @@ const char* const alarmOnStyle =
     "QLabel { background-color: #DC5000; color: white; font-weight: bold; padding: 4px; border-radius: 3px; }";
 const char* const alarmOffStyle = "QLabel { padding: 4px; }";
 
+// What the temperature read-outs show: nothing yet, the camera's values, or that there are none.
+enum class Layout { NoFrame, Known, Unknown };
+
 } // namespace
 
 class LivePane::Private {
 public:
+    // What the spin boxes hold, in the units the camera uses; the defaults stand before anything was
+    // received or sent.
+    struct CameraValues {
+        qint16 high = 0;
+        qint16 low = 0;
+        quint8 emissivity = 95;
+
+        bool operator==(const CameraValues& o) const
+        {
+            return high == o.high && low == o.low && emissivity == o.emissivity;
+        }
+        bool operator!=(const CameraValues& o) const { return !(*this == o); }
+    };
+
+    void showCameraValues(const CameraValues& values);
+
     PictureView* view = nullptr;
     ColourBar* bar = nullptr;
     QLabel* lblMax = nullptr;
@@ -72,10 +93,13 @@ public:
     OptionParam options;
     LiveReadings readings;
     LiveReadings shownReadings;
+    Layout shownLayout = Layout::NoFrame;
     std::array<char, Km420Frame::ParamBlockSize> lastHead{};
     std::array<char, Km420Frame::ParamBlockSize> paramBuffer{};
-    bool paramsEdited = false;
-    bool spinsStale = false; // the spin boxes do not show the camera's values yet
+    CameraValues boxValues;             // the exact values behind what the spin boxes show
+    std::optional<CameraValues> sent;   // what Apply last sent in this session
+    std::array<bool, 3> touched{};      // high, low, emissivity changed by the user since
+    bool spinsStale = false;            // the spin boxes do not show the values they should yet
     QElapsedTimer applyHold;
 
     AlarmRule::Causes causes;
@@ -189,7 +213,6 @@ void LivePane::initWidget()
     d->spnEmissivity->setDecimals(2);
     d->spnEmissivity->setRange(0.01, 1.0);
     d->spnEmissivity->setSingleStep(0.01);
-    d->spnEmissivity->setValue(0.95);
     d->spnEmissivity->setKeyboardTracking(false);
     d->btnApply = new QPushButton(tr("Apply"));
     d->btnApply->setObjectName(QStringLiteral("btnApply"));
@@ -228,6 +251,7 @@ void LivePane::initWidget()
     row->addWidget(sideScroll);
     bodyLayout()->addLayout(row, 1);
 
+    d->showCameraValues(d->boxValues);
     setOptionsParam(d->options);
 }
 
@@ -277,8 +301,7 @@ void LivePane::setOptionsParam(const OptionParam& param)
         const QSignalBlocker blocker(box);
         box->setChecked(on);
     }
-    for (QCheckBox* sub : {d->chkSound, d->chkLog, d->chkMin, d->chkMax})
-        sub->setEnabled(param.allowAlarm);
+    updateAlarmBoxes();
     updateAlarm();
 }
 
@@ -291,8 +314,7 @@ void LivePane::onOptionToggled()
     d->options.allowLogGeneration = d->chkLog->isChecked();
     d->options.allowMinAlarm = d->chkMin->isChecked();
     d->options.allowMaxAlarm = d->chkMax->isChecked();
-    for (QCheckBox* sub : {d->chkSound, d->chkLog, d->chkMin, d->chkMax})
-        sub->setEnabled(d->options.allowAlarm);
+    updateAlarmBoxes();
     updateAlarm();
     emit updateOptionParam(d->options);
 }
@@ -306,59 +328,136 @@ void LivePane::setVideoExtendParam(char* param)
     std::memcpy(d->lastHead.data(), param, d->lastHead.size());
     d->readings = LiveReadings::fromRecord(param);
     showReadings();
+    showSpots(PictureSpots::fromRecord(param));
     updateAlarm();
+}
+
+void LivePane::showSpots(const PictureSpots& spots)
+{
+    if (!spots.valid) {
+        d->view->setSpots(QPoint(-1, -1), QString(), QPoint(-1, -1), QString());
+        return;
+    }
+    QString hotText, coldText;
+    if (d->readings.valid) {
+        auto text = [](double tenths) { return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
+        hotText = text(d->readings.temperatureOfIndex(spots.hotIndex));
+        coldText = text(d->readings.temperatureOfIndex(spots.coldIndex));
+    }
+    d->view->setSpots(spots.hottest, hotText, spots.coldest, coldText);
 }
 
 void LivePane::showReadings()
 {
     const LiveReadings& now = d->readings;
     LiveReadings& shown = d->shownReadings;
-    auto temperature = [](qint16 tenths) { return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
-    const bool first = !shown.valid;
-    // Labels are set only when their value changes: most frames change few of them.
-    if (first || now.maxTemp != shown.maxTemp)
-        d->lblMax->setText(temperature(now.maxTemp));
-    if (first || now.minTemp != shown.minTemp)
-        d->lblMin->setText(temperature(now.minTemp));
-    if (first || now.centreTemp != shown.centreTemp)
-        d->lblCentre->setText(temperature(now.centreTemp));
-    if (first || now.scaleLow != shown.scaleLow || now.scaleHigh != shown.scaleHigh)
-        d->bar->setLabels(temperature(now.scaleHigh), temperature(now.scaleLow));
-
-    const bool paramsDiffer = first || d->spinsStale || now.alarmHigh != shown.alarmHigh ||
-                              now.alarmLow != shown.alarmLow || now.emissivity != shown.emissivity;
-    if (paramsDiffer) {
-        const bool holding = d->applyHold.isValid() && !d->applyHold.hasExpired(applyHoldMs);
-        const bool editing = d->paramsEdited || d->spnHigh->hasFocus() || d->spnLow->hasFocus() ||
-                             d->spnEmissivity->hasFocus();
-        d->spinsStale = holding || editing;
-        if (!d->spinsStale) {
-            const QSignalBlocker high(d->spnHigh), low(d->spnLow), emissivity(d->spnEmissivity);
-            d->spnHigh->setValue(now.alarmHigh / 10.0);
-            d->spnLow->setValue(now.alarmLow / 10.0);
-            d->spnEmissivity->setValue(now.emissivity / 100.0);
+    const Layout layout = now.valid ? Layout::Known : Layout::Unknown;
+    const bool changed = layout != d->shownLayout;
+    d->shownLayout = layout;
+    QLabel* const values[] = {d->lblMax, d->lblMin, d->lblCentre};
+    if (layout == Layout::Unknown) {
+        if (changed) {
+            const QString why = tr("The camera reports no temperatures in a known layout.");
+            for (QLabel* label : values) {
+                label->setText(QStringLiteral("\u2014"));
+                label->setToolTip(why);
+            }
+            d->bar->setLabels(tr("hot"), tr("cold"));
+            d->bar->setToolTip(why);
+            d->view->setCentreMarker(false);
+            updateAlarmBoxes();
         }
+    } else {
+        auto temperature = [](qint16 tenths) { return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
+        if (changed) {
+            for (QLabel* label : values)
+                label->setToolTip(QString());
+            d->bar->setToolTip(QString());
+            d->view->setCentreMarker(true);
+            updateAlarmBoxes();
+        }
+        // Labels are set only when their value changes: most frames change few of them.
+        if (changed || now.maxTemp != shown.maxTemp)
+            d->lblMax->setText(temperature(now.maxTemp));
+        if (changed || now.minTemp != shown.minTemp)
+            d->lblMin->setText(temperature(now.minTemp));
+        if (changed || now.centreTemp != shown.centreTemp)
+            d->lblCentre->setText(temperature(now.centreTemp));
+        if (changed || now.scaleLow != shown.scaleLow || now.scaleHigh != shown.scaleHigh)
+            d->bar->setLabels(temperature(now.scaleHigh), temperature(now.scaleLow));
     }
     shown = now;
+
+    // The boxes show the camera's echo when it proves its layout; otherwise what was last sent from
+    // here, or the defaults: never bytes whose meaning is unknown.
+    Private::CameraValues wanted = d->sent.value_or(Private::CameraValues());
+    if (now.valid)
+        wanted = Private::CameraValues{now.alarmHigh, now.alarmLow, now.emissivity};
+    if (changed || d->spinsStale || wanted != d->boxValues) {
+        const bool holding = d->applyHold.isValid() && !d->applyHold.hasExpired(applyHoldMs);
+        const bool editing = d->touched[0] || d->touched[1] || d->touched[2] || d->spnHigh->hasFocus() ||
+                             d->spnLow->hasFocus() || d->spnEmissivity->hasFocus();
+        d->spinsStale = holding || editing;
+        if (!d->spinsStale)
+            d->showCameraValues(wanted);
+    }
+}
+
+void LivePane::Private::showCameraValues(const CameraValues& values)
+{
+    boxValues = values;
+    const QSignalBlocker high(spnHigh), low(spnLow), emissivity(spnEmissivity);
+    spnHigh->setValue(values.high / 10.0);
+    spnLow->setValue(values.low / 10.0);
+    // The range grows to hold a value the camera gave outside it, so the box shows it as it is.
+    const double e = values.emissivity / 100.0;
+    spnEmissivity->setRange(qMin(0.01, e), qMax(1.0, e));
+    spnEmissivity->setValue(e);
 }
 
 void LivePane::onParamsEdited()
 {
-    d->paramsEdited = true;
+    const QObject* box = sender();
+    d->touched[0] = d->touched[0] || box == d->spnHigh;
+    d->touched[1] = d->touched[1] || box == d->spnLow;
+    d->touched[2] = d->touched[2] || box == d->spnEmissivity;
     d->btnApply->setEnabled(true);
 }
 
 void LivePane::applyCameraParams()
 {
+    // A value the user did not touch goes out exactly as it was received or last sent.
+    Private::CameraValues out = d->boxValues;
+    if (d->touched[0])
+        out.high = LiveReadings::toTenths(d->spnHigh->value());
+    if (d->touched[1])
+        out.low = LiveReadings::toTenths(d->spnLow->value());
+    if (d->touched[2])
+        out.emissivity = LiveReadings::toHundredths(d->spnEmissivity->value());
     // The camera reads only the three parameters; the rest of the buffer repeats the last frame.
     d->paramBuffer = d->lastHead;
-    LiveReadings::writeCameraParams(d->paramBuffer.data(), LiveReadings::toTenths(d->spnHigh->value()),
-                                    LiveReadings::toTenths(d->spnLow->value()),
-                                    LiveReadings::toHundredths(d->spnEmissivity->value()));
-    d->paramsEdited = false;
+    LiveReadings::writeCameraParams(d->paramBuffer.data(), out.high, out.low, out.emissivity);
+    d->sent = out;
+    d->boxValues = out;
+    d->touched.fill(false);
     d->btnApply->setEnabled(false);
     d->applyHold.start();
     emit pullImage(this, mode(), d->paramBuffer.data());
+}
+
+bool LivePane::temperaturesKnown() const { return d->shownLayout != Layout::Unknown; }
+
+void LivePane::updateAlarmBoxes()
+{
+    // Without temperatures from the camera there is nothing to watch; the switches keep their state.
+    const bool known = temperaturesKnown();
+    const QString why = known ? QString() : tr("The camera reports no temperatures in a known layout.");
+    d->chkAlarm->setEnabled(known);
+    d->chkAlarm->setToolTip(why);
+    for (QCheckBox* sub : {d->chkSound, d->chkLog, d->chkMin, d->chkMax}) {
+        sub->setEnabled(known && d->options.allowAlarm);
+        sub->setToolTip(why);
+    }
 }
 
 void LivePane::updateAlarm()
@@ -368,12 +467,21 @@ void LivePane::updateAlarm()
     d->causes = current;
     const AlarmRule::Causes onset = AlarmRule::onset(previous, current);
 
-    // Indicator: 0 alarm switched off, 1 watching, 2 and up an alarm with its causes.
-    const int indicator = !d->options.allowAlarm ? 0 : current == AlarmRule::NoAlarm ? 1 : 1 + int(current);
+    // Indicator: 0 alarm switched off, 1 watching, 2 and up an alarm with its causes, -2 nothing to
+    // watch (the camera gives no temperatures).
+    const int indicator = !temperaturesKnown()                  ? -2
+                          : !d->options.allowAlarm              ? 0
+                          : current == AlarmRule::NoAlarm       ? 1
+                                                                : 1 + int(current);
     if (indicator != d->indicator) {
         d->indicator = indicator;
         d->view->setAlarm(indicator > 1);
-        if (indicator <= 1) {
+        d->lblAlarm->setToolTip(indicator == -2 ? tr("The camera reports no temperatures in a known layout.")
+                                                : QString());
+        if (indicator == -2) {
+            d->lblAlarm->setText(tr("No temperatures to watch"));
+            d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
+        } else if (indicator <= 1) {
             d->lblAlarm->setText(indicator == 0 ? tr("Alarm off") : tr("No alarm"));
             d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
         } else {

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 class QAction;
+struct PictureSpots;
 
 // The live picture of a video mode: the picture scaled with crisp pixels, the colour scale of the
 // current palette, frame rate, the camera's readings and alarm switches, and picture saving.
@@ -41,6 +42,8 @@ public:
     // An alarm is shown now; the alarm sound is on now.
     bool isAlarmActive() const;
     bool isSounding() const;
+    // False while the camera's frames carry no temperatures in a layout camdesk knows.
+    bool temperaturesKnown() const;
 
 signals:
     void updateOptionParam(const OptionParam& param);
@@ -54,6 +57,8 @@ private:
     void updateAlarm();
     void updateStats();
     void showReadings();
+    void showSpots(const PictureSpots& spots);
+    void updateAlarmBoxes();
 
     class Private;
     Private* d;

@@ -1,5 +1,6 @@
 #include "livereadings.h"
 
+#include <extinfolayout.h>
 #include <km420frame.h>
 
 #include <cmath>
@@ -8,20 +9,25 @@
 LiveReadings LiveReadings::fromRecord(const char* record)
 {
     LiveReadings r;
-    if (!record)
+    if (!ExtInfoLayout::recognise(record, Km420Frame::Size))
         return r;
     using namespace Km420Frame;
     r.valid = true;
-    r.alarmHigh = readInt16(record, AlarmHighOffset);
-    r.alarmLow = readInt16(record, AlarmLowOffset);
-    r.emissivity = static_cast<quint8>(record[EmissivityOffset]);
-    r.minTemp = readInt16(record, MinTempOffset);
-    r.maxTemp = readInt16(record, MaxTempOffset);
-    r.centreTemp = readInt16(record, CentreTempOffset);
-    r.scaleLow = readInt16(record, ScaleLowOffset);
-    r.scaleHigh = readInt16(record, ScaleHighOffset);
-    r.sequence = readUInt32(record, SequenceOffset);
+    r.alarmHigh = readInt16(record, ExtInfoLayout::AlarmHighOffset);
+    r.alarmLow = readInt16(record, ExtInfoLayout::AlarmLowOffset);
+    r.emissivity = static_cast<quint8>(record[ExtInfoLayout::EmissivityOffset]);
+    r.minTemp = readInt16(record, ExtInfoLayout::MinTempOffset);
+    r.maxTemp = readInt16(record, ExtInfoLayout::MaxTempOffset);
+    r.centreTemp = readInt16(record, ExtInfoLayout::CentreTempOffset);
+    r.scaleLow = readInt16(record, ExtInfoLayout::ScaleLowOffset);
+    r.scaleHigh = readInt16(record, ExtInfoLayout::ScaleHighOffset);
+    r.sequence = readUInt32(record, ExtInfoLayout::SequenceOffset);
     return r;
+}
+
+double LiveReadings::temperatureOfIndex(int index) const
+{
+    return scaleLow + (scaleHigh - scaleLow) * qBound(0, index, 255) / 255.0;
 }
 
 void LiveReadings::writeCameraParams(char* buffer, qint16 alarmHigh, qint16 alarmLow, quint8 emissivity)

@@ -6,7 +6,8 @@
 #include <QtGlobal>
 
 // The camera's readings and parameters taken from one frame record. Temperatures in tenths of a
-// degree Celsius, emissivity in hundredths.
+// degree Celsius, emissivity in hundredths. Only a record that proves it carries camdesk's layout of
+// the extended information gives a valid reading; every other record gives none of these values.
 struct PANES_EXPORT LiveReadings {
     bool valid = false;
     qint16 alarmHigh = 0;
@@ -19,8 +20,12 @@ struct PANES_EXPORT LiveReadings {
     qint16 scaleHigh = 0;
     quint32 sequence = 0;
 
-    // Reads a whole frame record; a null record gives an invalid reading.
+    // Reads a whole frame record; a null record, or one without the known layout, gives an invalid reading.
     static LiveReadings fromRecord(const char* record);
+
+    // The temperature of a palette index, in tenths, on the camera's scale (index 0 at scaleLow,
+    // 255 at scaleHigh, linear between); only for a valid reading.
+    double temperatureOfIndex(int index) const;
 
     // Writes the three camera parameters at their record offsets (buffer of at least 11 bytes).
     static void writeCameraParams(char* buffer, qint16 alarmHigh, qint16 alarmLow, quint8 emissivity);

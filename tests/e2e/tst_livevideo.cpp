@@ -4,6 +4,7 @@
 
 #include <camerasimulator.h>
 #include <junction.h>
+#include <extinfolayout.h>
 #include <km420frame.h>
 #include <livepane.h>
 
@@ -104,7 +105,7 @@ private slots:
         quint32 lastSequence = 0;
         bool sequenceGrew = true;
         connect(w->junction(), &Junction::updateExtendParam, this, [&](char* record) {
-            const quint32 sequence = Km420Frame::readUInt32(record, Km420Frame::SequenceOffset);
+            const quint32 sequence = Km420Frame::readUInt32(record, ExtInfoLayout::SequenceOffset);
             if (lastSequence && sequence <= lastSequence)
                 sequenceGrew = false;
             lastSequence = sequence;

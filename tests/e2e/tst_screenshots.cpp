@@ -91,9 +91,11 @@ private slots:
 
         ModalWatcher watcher;
         bool grabbed = false;
+        QPair<int, int> buttonWidths; // shown, wanted
         watcher.handler = [&](QWidget* modal) {
             if (auto* dialog = qobject_cast<OptionDialog*>(modal)) {
                 QTest::qWait(100);
+                buttonWidths = {dialog->btnHistoryFilesPath->width(), dialog->btnHistoryFilesPath->sizeHint().width()};
                 grabbed = dialog->grab().save(artifact(QStringLiteral("options")));
                 dialog->reject();
             } else {
@@ -103,6 +105,46 @@ private slots:
         window.actionOption()->trigger();
         QVERIFY(grabbed);
         window.close();
+        // However long the translated label, the "..." button keeps its whole text.
+        QVERIFY2(buttonWidths.first >= buttonWidths.second,
+                 qPrintable(QStringLiteral("%1 < %2").arg(buttonWidths.first).arg(buttonWidths.second)));
+    }
+
+    // A camera whose extended information is not camdesk's layout: a picture, and no number, alarm,
+    // sound or log line made up from its bytes, although every alarm switch is on.
+    void mainWindowWithForeignCamera()
+    {
+        OptionParam param;
+        param.language = m_code;
+        param.historyFilesPath = m_dir.filePath(QStringLiteral("foreign-history"));
+        param.allowAlarm = param.allowAlarmSound = param.allowLogGeneration = true;
+        param.allowMinAlarm = param.allowMaxAlarm = true;
+        const QString options = QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
+        QVERIFY(OptionsFile::write(options, param, {}, {}));
+        CameraSimulator::Options simOptions;
+        simOptions.linkPath = m_dir.filePath(QStringLiteral("foreign"));
+        simOptions.extBlock = FrameBuilder::ExtBlock::Foreign;
+        CameraSimulator foreign(simOptions);
+        QVERIFY2(foreign.start(), qPrintable(foreign.errorString()));
+        qputenv("KM420_CAMERA_PORT", simOptions.linkPath.toLocal8Bit());
+
+        MainWindow window(nullptr);
+        window.junction()->setDiskLister([] { return QStringList(); });
+        window.resize(1024, 720);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.findModeWindow(DeviceManager::UsbVideo), 5000);
+        auto* pane = qobject_cast<LivePane*>(window.findModeWindow(DeviceManager::UsbVideo));
+        QVERIFY(pane);
+        QSignalSpy shown(pane, &LivePane::pictureShown);
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 12, 10000);
+        QVERIFY(!pane->temperaturesKnown());
+        QCOMPARE(pane->findChild<QLabel*>(QStringLiteral("lblMax"))->text(), QStringLiteral("\u2014"));
+        QVERIFY(!pane->isAlarmActive());
+        QVERIFY(!pane->isSounding());
+        QVERIFY(!QDir(param.historyFilesPath).exists());
+        QVERIFY(window.grab().save(artifact(QStringLiteral("mainwindow-foreign-camera"))));
+        window.close();
+        qputenv("KM420_CAMERA_PORT", m_sim->portPath().toLocal8Bit());
     }
 };
 

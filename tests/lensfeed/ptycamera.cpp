@@ -1,5 +1,6 @@
 #include "ptycamera.h"
 
+#include <extinfolayout.h>
 #include <km420frame.h>
 
 #include <QSocketNotifier>
@@ -55,7 +56,7 @@ QByteArray PtyCamera::frame(quint8 palette, quint32 sequence)
 {
     QByteArray f(Km420Frame::Size, '\0');
     Km420Frame::writeUInt32(f.data(), Km420Frame::HeadOffset, Km420Frame::HeadMarker);
-    Km420Frame::writeUInt32(f.data(), Km420Frame::SequenceOffset, sequence);
+    Km420Frame::writeUInt32(f.data(), ExtInfoLayout::SequenceOffset, sequence);
     for (int r = 0; r < Km420Frame::Height; ++r)
         for (int c = 0; c < Km420Frame::RowStride; ++c)
             f[Km420Frame::PixelOffset + r * Km420Frame::RowStride + c] = char(c < 80 ? (r + c) % 256 : 255);

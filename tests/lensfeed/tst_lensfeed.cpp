@@ -1,6 +1,7 @@
 #include "modalwatcher.h"
 #include "ptycamera.h"
 
+#include <extinfolayout.h>
 #include <lensfeed.h>
 #include <palettes.h>
 
@@ -104,7 +105,7 @@ private slots:
         QPixmap picture;
         connect(&feed, &LensFeed::updateExtendParam, this, [&](char* p) {
             order << "ext";
-            lastSequence = Km420Frame::readUInt32(p, Km420Frame::SequenceOffset);
+            lastSequence = Km420Frame::readUInt32(p, ExtInfoLayout::SequenceOffset);
             paletteAtExt = feed.getVideoPlat();
         });
         connect(&feed, &LensFeed::imageRead, this, [&](const QPixmap& pixmap) {

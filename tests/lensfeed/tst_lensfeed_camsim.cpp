@@ -2,6 +2,7 @@
 
 #include <camerasimulator.h>
 #include <faultplan.h>
+#include <extinfolayout.h>
 #include <lensfeed.h>
 #include <palettes.h>
 
@@ -43,7 +44,7 @@ private slots:
         int images = 0;
         connect(&feed, &LensFeed::updateExtendParam, this, [&](char* ext) {
             QCOMPARE(sequences.size(), images); // the extended information comes first
-            sequences << Km420Frame::readUInt32(ext, Km420Frame::SequenceOffset);
+            sequences << Km420Frame::readUInt32(ext, ExtInfoLayout::SequenceOffset);
         });
         connect(&feed, &LensFeed::imageRead, this, [&](const QPixmap& pixmap) {
             ++images;

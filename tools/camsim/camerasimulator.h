@@ -4,6 +4,7 @@
 #include "cameraparameters.h"
 #include "camsim_export.h"
 #include "faultplan.h"
+#include "framebuilder.h"
 
 #include <QString>
 
@@ -45,6 +46,7 @@ public:
         int minFrameIntervalMs = 0; // 0: answer as fast as possible
         QString linkPath;           // when set, a symbolic link to the slave is kept there while running
         CameraParameters parameters;
+        FrameBuilder::ExtBlock extBlock = FrameBuilder::ExtBlock::Known;
     };
 
     CameraSimulator();

@@ -1,5 +1,6 @@
 #include "framebuilder.h"
 
+#include <extinfolayout.h>
 #include <km420frame.h>
 
 #include <vector>
@@ -14,23 +15,35 @@ quint8 FrameBuilder::indexFor(qint16 tenths, qint16 low, qint16 high) {
 }
 
 QByteArray FrameBuilder::build(const ThermalImage& image, quint16 replyCode, const CameraParameters& parameters,
-                               quint32 sequence, quint8 paletteNumber) {
+                               quint32 sequence, quint8 paletteNumber, ExtBlock block) {
     using namespace Km420Frame;
     // Built in a plain buffer: GCC 12 at -O2 takes QByteArray::data() for its shared empty
     // header and reports writes past it that cannot happen.
     std::vector<char> buffer(Size, '\0');
     char* d = buffer.data();
     writeUInt32(d, HeadOffset, HeadMarker);
-    writeInt16(d, ReplyCodeOffset, static_cast<qint16>(replyCode));
-    writeInt16(d, AlarmLowOffset, parameters.alarmLowTenths);
-    writeInt16(d, AlarmHighOffset, parameters.alarmHighTenths);
-    d[EmissivityOffset] = static_cast<char>(parameters.emissivityHundredths);
-    writeInt16(d, MinTempOffset, image.minimum);
-    writeInt16(d, MaxTempOffset, image.maximum);
-    writeInt16(d, CentreTempOffset, image.centre);
-    writeUInt32(d, SequenceOffset, sequence);
-    writeInt16(d, ScaleLowOffset, image.minimum);
-    writeInt16(d, ScaleHighOffset, image.maximum);
+    if (block == ExtBlock::Known) {
+        writeInt16(d, ReplyCodeOffset, static_cast<qint16>(replyCode));
+        writeInt16(d, ExtInfoLayout::AlarmLowOffset, parameters.alarmLowTenths);
+        writeInt16(d, ExtInfoLayout::AlarmHighOffset, parameters.alarmHighTenths);
+        d[ExtInfoLayout::EmissivityOffset] = static_cast<char>(parameters.emissivityHundredths);
+        writeInt16(d, ExtInfoLayout::MinTempOffset, image.minimum);
+        writeInt16(d, ExtInfoLayout::MaxTempOffset, image.maximum);
+        writeInt16(d, ExtInfoLayout::CentreTempOffset, image.centre);
+        writeUInt32(d, ExtInfoLayout::SequenceOffset, sequence);
+        writeInt16(d, ExtInfoLayout::ScaleLowOffset, image.minimum);
+        writeInt16(d, ExtInfoLayout::ScaleHighOffset, image.maximum);
+        ExtInfoLayout::seal(d);
+    } else {
+        // Another camera's block: every byte, the places camdesk's layout uses included, varies.
+        quint64 x = (quint64(sequence) << 32) ^ 0x9E3779B97F4A7C15ull;
+        for (int i = ExtInfoOffset; i < ExtInfoOffset + ExtInfoSize; ++i) {
+            x ^= x << 13;
+            x ^= x >> 7;
+            x ^= x << 17;
+            d[i] = static_cast<char>(x >> 24);
+        }
+    }
 
     const bool complete = image.tenths.size() == Width * Height;
     for (int row = 0; row < Height; ++row) {

@@ -93,7 +93,12 @@ int main(int argc, char* argv[]) {
                                            QStringLiteral("FIFO to read commands from (created if missing)."),
                                            QStringLiteral("path"));
     const QCommandLineOption quietOption(QStringLiteral("quiet"), QStringLiteral("No log messages."));
-    parser.addOptions({linkOption, paletteOption, fpsOption, faultOption, seedOption, controlOption, quietOption});
+    const QCommandLineOption extOption(
+        QStringLiteral("ext-block"),
+        QStringLiteral("Extended information: known (camdesk's layout) or foreign (another camera's bytes)."),
+        QStringLiteral("kind"), QStringLiteral("known"));
+    parser.addOptions(
+        {linkOption, paletteOption, fpsOption, faultOption, seedOption, controlOption, quietOption, extOption});
     parser.process(app);
 
     if (parser.isSet(quietOption))
@@ -117,6 +122,13 @@ int main(int argc, char* argv[]) {
     options.seed = parser.value(seedOption).toUInt(&ok);
     if (!ok) {
         std::fprintf(stderr, "km420-sim: --seed takes a number\n");
+        return 2;
+    }
+    const QString ext = parser.value(extOption);
+    if (ext == QLatin1String("foreign")) {
+        options.extBlock = FrameBuilder::ExtBlock::Foreign;
+    } else if (ext != QLatin1String("known")) {
+        std::fprintf(stderr, "km420-sim: --ext-block takes known or foreign\n");
         return 2;
     }
     FaultPlan fault;

@@ -68,18 +68,22 @@ inline std::array<ushort, 256> ironPalette()
     return palette;
 }
 
-// A thermal-looking scene: a warm body and a hot spot on a cool background, mapped through a palette.
+// The palette index of a thermal-looking scene: a warm body and a hot spot on a cool background.
+inline int thermalIndex(int x, int y)
+{
+    const double body = std::exp(-(std::pow((x - 38) / 20.0, 2) + std::pow((y - 62) / 34.0, 2)));
+    const double spot = std::exp(-(std::pow((x - 52) / 6.0, 2) + std::pow((y - 30) / 6.0, 2)));
+    return qBound(0, int(30 + y * 0.3 + 150 * body + 90 * spot), 255);
+}
+
+// The thermal scene mapped through a palette.
 inline QImage thermalPicture(const ushort* palette)
 {
     QImage image(80, 108, QImage::Format_RGB16);
     for (int y = 0; y < 108; ++y) {
         auto* line = reinterpret_cast<quint16*>(image.scanLine(y));
-        for (int x = 0; x < 80; ++x) {
-            const double body = std::exp(-(std::pow((x - 38) / 20.0, 2) + std::pow((y - 62) / 34.0, 2)));
-            const double spot = std::exp(-(std::pow((x - 52) / 6.0, 2) + std::pow((y - 30) / 6.0, 2)));
-            const double v = 30 + y * 0.3 + 150 * body + 90 * spot;
-            line[x] = palette[size_t(qBound(0, int(v), 255))];
-        }
+        for (int x = 0; x < 80; ++x)
+            line[x] = palette[size_t(thermalIndex(x, y))];
     }
     return image;
 }

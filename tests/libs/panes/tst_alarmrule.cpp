@@ -1,6 +1,8 @@
 #include <alarmrule.h>
+#include <extinfolayout.h>
 #include <km420frame.h>
 #include <livereadings.h>
+#include <picturespots.h>
 
 #include <QtTest>
 
@@ -13,7 +15,10 @@ Q_DECLARE_METATYPE(LiveReadings)
 class TestAlarmRule : public QObject {
     Q_OBJECT
 private slots:
+    void readings_data();
     void readings();
+    void spots_data();
+    void spots();
     void evaluate_data();
     void evaluate();
     void onset_data();
@@ -26,22 +31,77 @@ private slots:
     void emissivity();
 };
 
-void TestAlarmRule::readings()
+namespace {
+
+// A frame record whose extended information holds known values in camdesk's layout, sealed.
+std::vector<char> sealedRecord()
 {
     using namespace Km420Frame;
     std::vector<char> record(Size, 0);
     writeInt16(record.data(), AlarmHighOffset, 505);
     writeInt16(record.data(), AlarmLowOffset, -123);
     record[EmissivityOffset] = static_cast<char>(0xC8); // 200: above 127, read unsigned
-    writeInt16(record.data(), MinTempOffset, -400);
-    writeInt16(record.data(), MaxTempOffset, 3000);
-    writeInt16(record.data(), CentreTempOffset, 215);
-    writeInt16(record.data(), ScaleLowOffset, -7);
-    writeInt16(record.data(), ScaleHighOffset, 612);
-    writeUInt32(record.data(), SequenceOffset, 0xDEADBEEF);
+    writeInt16(record.data(), ExtInfoLayout::MinTempOffset, -400);
+    writeInt16(record.data(), ExtInfoLayout::MaxTempOffset, 3000);
+    writeInt16(record.data(), ExtInfoLayout::CentreTempOffset, 215);
+    writeInt16(record.data(), ExtInfoLayout::ScaleLowOffset, -7);
+    writeInt16(record.data(), ExtInfoLayout::ScaleHighOffset, 612);
+    writeUInt32(record.data(), ExtInfoLayout::SequenceOffset, 0xDEADBEEF);
+    ExtInfoLayout::seal(record.data());
+    return record;
+}
 
+} // namespace
+
+void TestAlarmRule::readings_data()
+{
+    QTest::addColumn<QByteArray>("block"); // replaces the extended information (bytes 4 on) when not empty
+    QTest::addColumn<int>("flipByte");     // a byte of the sealed record changed afterwards, or -1
+    QTest::addColumn<bool>("recognised");
+
+    QByteArray random(Km420Frame::ExtInfoSize, '\0');
+    quint32 x = 2463534242u;
+    for (char& c : random) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    QByteArray signatureOnly(Km420Frame::ExtInfoSize, '\x11');
+    signatureOnly.replace(ExtInfoLayout::SignatureOffset - 4, 6, QByteArray("KMXI\x01\x00", 6));
+
+    QTest::newRow("sealed") << QByteArray() << -1 << true;
+    QTest::newRow("zero block") << QByteArray(Km420Frame::ExtInfoSize, '\0') << -1 << false;
+    QTest::newRow("patterned block") << QByteArray(Km420Frame::ExtInfoSize, '\x5A') << -1 << false;
+    QTest::newRow("random block") << random << -1 << false;
+    QTest::newRow("signature and version, no check") << signatureOnly << -1 << false;
+    QTest::newRow("reading changed after sealing") << QByteArray() << ExtInfoLayout::MaxTempOffset << false;
+    QTest::newRow("parameter changed after sealing") << QByteArray() << ExtInfoLayout::EmissivityOffset << false;
+    QTest::newRow("check value damaged") << QByteArray() << ExtInfoLayout::CheckOffset + 3 << false;
+    QTest::newRow("other version") << QByteArray() << ExtInfoLayout::VersionOffset << false;
+    QTest::newRow("bytes past the layout are free") << QByteArray() << ExtInfoLayout::End << true;
+}
+
+void TestAlarmRule::readings()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(int, flipByte);
+    QFETCH(bool, recognised);
+
+    // The check value is the common CRC-32, so a camera can compute it with any library.
+    QCOMPARE(ExtInfoLayout::crc32("123456789", 9), 0xCBF43926u);
+
+    std::vector<char> record = sealedRecord();
+    if (!block.isEmpty())
+        std::copy(block.cbegin(), block.cend(), record.begin() + Km420Frame::ExtInfoOffset);
+    if (flipByte >= 0)
+        record[size_t(flipByte)] = static_cast<char>(record[size_t(flipByte)] ^ 0x01);
+
+    QCOMPARE(ExtInfoLayout::recognise(record.data(), int(record.size())), recognised);
     const LiveReadings r = LiveReadings::fromRecord(record.data());
-    QVERIFY(r.valid);
+    QCOMPARE(r.valid, recognised);
+    if (!recognised)
+        return;
     QCOMPARE(r.alarmHigh, qint16(505));
     QCOMPARE(r.alarmLow, qint16(-123));
     QCOMPARE(r.emissivity, quint8(200));
@@ -51,6 +111,48 @@ void TestAlarmRule::readings()
     QCOMPARE(r.scaleLow, qint16(-7));
     QCOMPARE(r.scaleHigh, qint16(612));
     QCOMPARE(r.sequence, 0xDEADBEEFu);
+    QCOMPARE(r.temperatureOfIndex(0), -7.0);
+    QCOMPARE(r.temperatureOfIndex(255), 612.0);
+    // Too short to hold the layout: not read at all.
+    QVERIFY(!ExtInfoLayout::recognise(record.data(), ExtInfoLayout::End - 1));
+}
+
+void TestAlarmRule::spots_data()
+{
+    QTest::addColumn<QVector<int>>("pixels"); // column, row, index triples over an all-40 picture
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QPoint>("hottest");
+    QTest::addColumn<QPoint>("coldest");
+
+    QTest::newRow("flat picture has no spots") << QVector<int>{} << false << QPoint() << QPoint();
+    QTest::newRow("one hot, one cold") << QVector<int>{70, 100, 250, 3, 5, 2} << true << QPoint(70, 100)
+                                       << QPoint(3, 5);
+    QTest::newRow("ties go to the first in row order")
+        << QVector<int>{9, 50, 200, 5, 60, 200, 60, 7, 10, 1, 90, 10} << true << QPoint(9, 50) << QPoint(60, 7);
+    QTest::newRow("row pad byte is not a pixel") << QVector<int>{80, 0, 255, 12, 30, 41} << true << QPoint(12, 30)
+                                                 << QPoint(0, 0);
+}
+
+void TestAlarmRule::spots()
+{
+    QFETCH(QVector<int>, pixels);
+    QFETCH(bool, valid);
+    QFETCH(QPoint, hottest);
+    QFETCH(QPoint, coldest);
+
+    using namespace Km420Frame;
+    std::vector<char> record(Size, 0);
+    for (int row = 0; row < Height; ++row)
+        std::fill_n(record.begin() + PixelOffset + row * RowStride, Width, char(40));
+    for (int i = 0; i + 2 < pixels.size(); i += 3)
+        record[size_t(PixelOffset + pixels[i + 1] * RowStride + pixels[i])] = static_cast<char>(pixels[i + 2]);
+
+    const PictureSpots spots = PictureSpots::fromRecord(record.data());
+    QCOMPARE(spots.valid, valid);
+    if (!valid)
+        return;
+    QCOMPARE(spots.hottest, hottest);
+    QCOMPARE(spots.coldest, coldest);
 }
 
 static OptionParam options(bool alarm, bool minAlarm, bool maxAlarm)

@@ -1,6 +1,7 @@
 #include "panestesthelpers.h"
 
 #include <colourbar.h>
+#include <extinfolayout.h>
 #include <km420frame.h>
 #include <livepane.h>
 #include <pictureview.h>
@@ -30,23 +31,35 @@ struct Frame {
     qint16 low = 100, high = 500;
     quint8 emissivity = 95;
     qint16 scaleLow = 150, scaleHigh = 350;
+    bool sealed = true; // false: the block does not prove the layout
+    bool values = true; // false: only `fill` in the extended information
+    char fill = 0;
+    bool scene = false; // the pixels of thermalIndex() rather than all 0
 };
 
 std::vector<char> record(const Frame& f)
 {
     using namespace Km420Frame;
     std::vector<char> r(Size, 0);
+    std::fill_n(r.begin() + ExtInfoOffset, ExtInfoSize, f.fill);
     writeUInt32(r.data(), HeadOffset, HeadMarker);
+    writeUInt32(r.data(), TailOffset, TailMarker);
+    for (int y = 0; f.scene && y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            r[size_t(PixelOffset + y * RowStride + x)] = static_cast<char>(thermalIndex(x, y));
+    if (!f.values)
+        return r;
     writeInt16(r.data(), ReplyCodeOffset, 0x0102);
-    writeInt16(r.data(), MinTempOffset, f.min);
-    writeInt16(r.data(), MaxTempOffset, f.max);
-    writeInt16(r.data(), CentreTempOffset, f.centre);
+    writeInt16(r.data(), ExtInfoLayout::MinTempOffset, f.min);
+    writeInt16(r.data(), ExtInfoLayout::MaxTempOffset, f.max);
+    writeInt16(r.data(), ExtInfoLayout::CentreTempOffset, f.centre);
     writeInt16(r.data(), AlarmLowOffset, f.low);
     writeInt16(r.data(), AlarmHighOffset, f.high);
     r[EmissivityOffset] = static_cast<char>(f.emissivity);
-    writeInt16(r.data(), ScaleLowOffset, f.scaleLow);
-    writeInt16(r.data(), ScaleHighOffset, f.scaleHigh);
-    writeUInt32(r.data(), TailOffset, TailMarker);
+    writeInt16(r.data(), ExtInfoLayout::ScaleLowOffset, f.scaleLow);
+    writeInt16(r.data(), ExtInfoLayout::ScaleHighOffset, f.scaleHigh);
+    if (f.sealed)
+        ExtInfoLayout::seal(r.data());
     return r;
 }
 
@@ -98,6 +111,8 @@ private slots:
     void stopSound();
     void applyCameraParams_data();
     void applyCameraParams();
+    void unknownLayout_data();
+    void unknownLayout();
     void editedValuesSurviveFrames();
     void closeButton();
     void closeShortcutAsksOwner();
@@ -418,36 +433,55 @@ void TestLivePane::stopSound()
 
 void TestLivePane::applyCameraParams_data()
 {
-    QTest::addColumn<bool>("withFrame");
+    QTest::addColumn<int>("frame"); // 0 none, 1 Frame(), 2 a block without the layout, 3 an echo of 0 and -3.0
+    QTest::addColumn<int>("touch"); // boxes the user changes: 1 high, 2 low, 4 emissivity
     QTest::addColumn<double>("high");
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("emissivity");
     QTest::addColumn<QByteArray>("bytes"); // bytes 0 to 10 of the buffer
 
-    QTest::newRow("after a frame") << true << 45.5 << -10.3 << 0.87
+    QTest::newRow("after a frame") << 1 << 7 << 45.5 << -10.3 << 0.87
                                    << QByteArray::fromHex("67452301" "0201" "99ff" "c701" "57");
-    QTest::newRow("before any frame") << false << 120.0 << 0.5 << 1.0
+    QTest::newRow("before any frame") << 0 << 7 << 120.0 << 0.5 << 1.0
                                       << QByteArray::fromHex("00000000" "0000" "0500" "b004" "64");
-    QTest::newRow("below zero") << true << -0.1 << -40.0 << 0.01
+    QTest::newRow("below zero") << 1 << 7 << -0.1 << -40.0 << 0.01
                                 << QByteArray::fromHex("67452301" "0201" "70fe" "ffff" "01");
+    // Untouched values go out as received, not as the box's nearest allowed value.
+    QTest::newRow("echoed emissivity 0 kept") << 3 << 1 << 45.5 << 0.0 << 0.0
+                                              << QByteArray::fromHex("67452301" "0201" "e2ff" "c701" "00");
+    // Nothing from an unknown block: the defaults stand for what the user did not set.
+    QTest::newRow("unknown block") << 2 << 1 << 30.0 << 0.0 << 0.0
+                                   << QByteArray::fromHex("67452301" "5a5a" "0000" "2c01" "5f");
 }
 
 void TestLivePane::applyCameraParams()
 {
-    QFETCH(bool, withFrame);
+    QFETCH(int, frame);
+    QFETCH(int, touch);
     QFETCH(double, high);
     QFETCH(double, low);
     QFETCH(double, emissivity);
     QFETCH(QByteArray, bytes);
 
     LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
-    if (withFrame)
-        feed(pane, Frame());
+    Frame f;
+    f.values = frame != 2;
+    f.sealed = frame != 2;
+    f.fill = frame == 2 ? '\x5A' : '\0';
+    if (frame == 3) {
+        f.emissivity = 0;
+        f.low = -30;
+    }
+    if (frame != 0)
+        feed(pane, f);
     QSignalSpy spy(&pane, &ChildPane::pullImage);
     auto* apply = pane.findChild<QPushButton*>(QStringLiteral("btnApply"));
-    pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmHigh"))->setValue(high);
-    pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmLow"))->setValue(low);
-    pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnEmissivity"))->setValue(emissivity);
+    if (touch & 1)
+        pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmHigh"))->setValue(high);
+    if (touch & 2)
+        pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmLow"))->setValue(low);
+    if (touch & 4)
+        pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnEmissivity"))->setValue(emissivity);
     QVERIFY(apply->isEnabled());
     QTest::mouseClick(apply, Qt::LeftButton);
 
@@ -459,6 +493,75 @@ void TestLivePane::applyCameraParams()
     // Still valid after the emission: the pane owns it.
     QCOMPARE(QByteArray(buffer, Km420Frame::ParamBlockSize), bytes);
     QVERIFY(!apply->isEnabled());
+}
+
+void TestLivePane::unknownLayout_data()
+{
+    QTest::addColumn<bool>("values");
+    QTest::addColumn<char>("fill");
+    QTest::newRow("hot readings without the seal") << true << '\0';
+    QTest::newRow("zero block") << false << '\0';
+    QTest::newRow("patterned block") << false << '\xA5';
+}
+
+void TestLivePane::unknownLayout()
+{
+    QFETCH(bool, values);
+    QFETCH(char, fill);
+
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("History"));
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    OptionParam opts = alarmOptions(history);
+    opts.allowAlarmSound = true;
+    opts.allowLogGeneration = true;
+    pane.setOptionsParam(opts);
+    Frame foreign;
+    foreign.max = 9000;
+    foreign.min = -900; // both limits crossed, were the values believed
+    foreign.sealed = false;
+    foreign.values = values;
+    foreign.fill = fill;
+    auto* maxLabel = pane.findChild<QLabel*>(QStringLiteral("lblMax"));
+    auto* high = pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmHigh"));
+    auto* bar = pane.findChild<ColourBar*>(QStringLiteral("colourBar"));
+
+    for (int i = 0; i < 2; ++i)
+        feed(pane, foreign);
+    QVERIFY(!pane.temperaturesKnown());
+    for (const char* name : {"lblMax", "lblMin", "lblCentre"}) {
+        QCOMPARE(pane.findChild<QLabel*>(QLatin1String(name))->text(), QStringLiteral("\u2014"));
+        QVERIFY(!pane.findChild<QLabel*>(QLatin1String(name))->toolTip().isEmpty());
+    }
+    QCOMPARE(bar->topLabel(), QStringLiteral("hot"));
+    QCOMPARE(bar->bottomLabel(), QStringLiteral("cold"));
+    QVERIFY(!pane.isAlarmActive());
+    QVERIFY(!pane.isSounding());
+    QVERIFY(!QDir(history).exists());
+    QVERIFY(!pane.findChild<QCheckBox*>(QStringLiteral("chkAlarm"))->isEnabled());
+    QVERIFY(pane.findChild<QCheckBox*>(QStringLiteral("chkAlarm"))->isChecked()); // the option itself is kept
+    QCOMPARE(high->value(), 0.0);
+    QCOMPARE(pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnEmissivity"))->value(), 0.95);
+
+    // After an Apply the boxes hold what was sent, and an untouched box goes out as sent before.
+    high->setValue(61.5);
+    QSignalSpy spy(&pane, &ChildPane::pullImage);
+    QTest::mouseClick(pane.findChild<QPushButton*>(QStringLiteral("btnApply")), Qt::LeftButton);
+    feed(pane, foreign);
+    QCOMPARE(high->value(), 61.5);
+    pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmLow"))->setValue(-2.0);
+    QTest::mouseClick(pane.findChild<QPushButton*>(QStringLiteral("btnApply")), Qt::LeftButton);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(QByteArray(spy.at(1).at(2).value<char*>() + 6, 5), QByteArray::fromHex("ecff" "6702" "5f"));
+
+    // A camera that proves the layout gets its readings, and the alarm watches again.
+    feed(pane, Frame());
+    QVERIFY(pane.temperaturesKnown());
+    QVERIFY(maxLabel->text().startsWith(QStringLiteral("32.0")));
+    QVERIFY(maxLabel->toolTip().isEmpty());
+    QVERIFY(pane.findChild<QCheckBox*>(QStringLiteral("chkAlarm"))->isEnabled());
+    feed(pane, foreign);
+    QCOMPARE(maxLabel->text(), QStringLiteral("\u2014"));
 }
 
 void TestLivePane::editedValuesSurviveFrames()
@@ -561,6 +664,7 @@ void TestLivePane::artifact()
     f.centre = 342;
     f.scaleLow = 200;
     f.scaleHigh = 560;
+    f.scene = true;
     for (int i = 0; i < 12; ++i) {
         pane.setVideoPlat(palette.data());
         feed(pane, f);
@@ -570,7 +674,19 @@ void TestLivePane::artifact()
     QTRY_VERIFY(pane.findChild<QLabel*>(QStringLiteral("lblFps"))->text() != QStringLiteral("0.0 fps"));
     QVERIFY(pane.isAlarmActive());
     pane.stopSound();
+    // The hottest and coldest pixels are marked, at their temperatures on the camera's scale.
+    auto* view = pane.findChild<PictureView*>(QStringLiteral("pictureView"));
+    QCOMPARE(view->hottestSpot(), QPoint(38, 61)); // the centre of the warm body
+    QCOMPARE(view->coldestSpot(), QPoint(0, 0));
     saveArtifact(&pane, QStringLiteral("livepane"));
+
+    // Without the layout the spots stay marked; the temperatures go.
+    f.sealed = false;
+    feed(pane, f);
+    pane.setPixmap(QPixmap::fromImage(picture));
+    QCOMPARE(view->hottestSpot(), QPoint(38, 61)); // the centre of the warm body
+    QVERIFY(!view->centreMarker());
+    saveArtifact(&pane, QStringLiteral("livepane-unknown-layout"));
 }
 
 QTEST_MAIN(TestLivePane)

@@ -1,6 +1,8 @@
 #include "camerasimulator.h"
 #include "ptyclient.h"
 
+#include <extinfolayout.h>
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,7 +101,7 @@ void TestCameraSimulator::parametersAreKeptAndEchoed() {
     QCOMPARE(int(uchar(frame[EmissivityOffset])), 95);
     const CameraParameters expected{250, -30, 95};
     QCOMPARE(m_sim->stats().parameters, expected);
-    QCOMPARE(readUInt32(frame.constData(), SequenceOffset), m_sim->stats().lastSequence);
+    QCOMPARE(readUInt32(frame.constData(), ExtInfoLayout::SequenceOffset), m_sim->stats().lastSequence);
 }
 
 void TestCameraSimulator::paletteFollowsTheSetting() {

@@ -1,6 +1,7 @@
 #include "framebuilder.h"
 #include "thermalscene.h"
 
+#include <extinfolayout.h>
 #include <km420frame.h>
 
 #include <QtTest>
@@ -55,18 +56,28 @@ void TestFrameBuilder::layout() {
     QCOMPARE(int(readInt16(d, AlarmHighOffset)), high);
     QCOMPARE(int(readInt16(d, AlarmLowOffset)), low);
     QCOMPARE(int(uchar(d[EmissivityOffset])), emissivity);
-    QCOMPARE(readInt16(d, MinTempOffset), image.minimum);
-    QCOMPARE(readInt16(d, MaxTempOffset), image.maximum);
-    QCOMPARE(readInt16(d, CentreTempOffset), image.centre);
-    QCOMPARE(readInt16(d, ScaleLowOffset), image.minimum);
-    QCOMPARE(readInt16(d, ScaleHighOffset), image.maximum);
-    QCOMPARE(readUInt32(d, SequenceOffset), sequence);
+    QCOMPARE(readInt16(d, ExtInfoLayout::MinTempOffset), image.minimum);
+    QCOMPARE(readInt16(d, ExtInfoLayout::MaxTempOffset), image.maximum);
+    QCOMPARE(readInt16(d, ExtInfoLayout::CentreTempOffset), image.centre);
+    QCOMPARE(readInt16(d, ExtInfoLayout::ScaleLowOffset), image.minimum);
+    QCOMPARE(readInt16(d, ExtInfoLayout::ScaleHighOffset), image.maximum);
+    QCOMPARE(readUInt32(d, ExtInfoLayout::SequenceOffset), sequence);
     QCOMPARE(int(uchar(d[PaletteOffset])), palette);
     for (int row = 0; row < Height; ++row)
         QCOMPARE(uchar(d[PixelOffset + row * RowStride + Width]), FrameBuilder::PadByte);
+    QVERIFY(ExtInfoLayout::recognise(d, frame.size()));
     // Nothing else in the extended information or after the palette byte.
-    QCOMPARE(frame.mid(26, PixelOffset - 26).count('\0'), PixelOffset - 26);
+    QCOMPARE(frame.mid(ExtInfoLayout::End, PixelOffset - ExtInfoLayout::End).count('\0'),
+             PixelOffset - ExtInfoLayout::End);
     QCOMPARE(frame.mid(PaletteOffset + 1, TailOffset - PaletteOffset - 1).count('\0'), TailOffset - PaletteOffset - 1);
+
+    // Another camera's block: the same picture and markers, and no layout camdesk would read.
+    const QByteArray other =
+        FrameBuilder::build(image, code, parameters, sequence, quint8(palette), FrameBuilder::ExtBlock::Foreign);
+    QVERIFY(FrameBuilder::hasValidMarkers(other));
+    QVERIFY(!ExtInfoLayout::recognise(other.constData(), other.size()));
+    QCOMPARE(other.mid(PixelOffset), frame.mid(PixelOffset));
+    QVERIFY(other.mid(ExtInfoOffset, ExtInfoSize).count('\0') < ExtInfoSize / 64);
 }
 
 void TestFrameBuilder::indexFor_data() {

@@ -3,6 +3,7 @@
 
 #include "camerasimulator.h"
 
+#include <extinfolayout.h>
 #include <km420frame.h>
 #include <lensfeed.h>
 
@@ -84,7 +85,7 @@ int main(int argc, char* argv[]) {
     qint64 answeredAtEnd = -1;
 
     QObject::connect(&feed, &LensFeed::updateExtendParam, [&](char* record) {
-        const quint32 sequence = Km420Frame::readUInt32(record, Km420Frame::SequenceOffset);
+        const quint32 sequence = Km420Frame::readUInt32(record, ExtInfoLayout::SequenceOffset);
         if (lastSequence != 0 && sequence != lastSequence + 1)
             ++sequenceBreaks;
         lastSequence = sequence;
