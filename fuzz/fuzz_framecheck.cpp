@@ -1,11 +1,13 @@
 // The envelope check and the decoding of one reply. An input of frame size is the reply itself; any other input
 // is checked as it is (and must be refused for its size) and then also planted in a frame with both markers, its
 // first byte as the palette number and the rest as the pixel block, so that decoding sees arbitrary pixels and
-// palettes without waiting for the fuzzer to find the markers.
+// palettes without waiting for the fuzzer to find the markers. The extended-information layout check runs on the
+// input as it is.
 
 #include "frameinvariants.h"
 #include "fuzzcheck.h"
 
+#include <extinfolayout.h>
 #include <km420frame.h>
 #include <palettes.h>
 
@@ -31,6 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Raw data: the fuzzer's own buffer has exact bounds, so reading past the reply is caught.
     const QByteArray reply = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
     FrameInvariants::checkAndDecode(reply);
+    // Recognising the layout reads within the bytes it is given, and an input that does not carry
+    // the signature is never taken for it.
+    const bool recognised = ExtInfoLayout::recognise(reply.constData(), reply.size());
+    FUZZ_CHECK(!recognised || reply.mid(ExtInfoLayout::SignatureOffset, 4) == QByteArray("KMXI"));
     if (size >= 4)
         checkPaletteNumber(qint32(Km420Frame::readUInt32(reinterpret_cast<const char*>(data), 0)));
     if (size == size_t(Km420Frame::Size))

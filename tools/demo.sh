@@ -6,7 +6,10 @@ bindir="$(cd "$build/bin" && pwd)"
 rundir=$(mktemp -d)
 link="$rundir/km420"
 
-"$bindir/km420-sim" --link "$link" --fps 12 --palette 0 >"$rundir/sim.out" 2>"$rundir/sim.err" &
+# SIM_ARGS adds simulator options, e.g. SIM_ARGS="--ext-block foreign" for a camera whose frames
+# carry no temperatures camdesk can read.
+# shellcheck disable=SC2086
+"$bindir/km420-sim" --link "$link" --fps 12 --palette 0 ${SIM_ARGS:-} >"$rundir/sim.out" 2>"$rundir/sim.err" &
 sim=$!
 cleanup() { kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; rm -rf "$rundir"; }
 trap cleanup EXIT INT TERM
