@@ -4,6 +4,7 @@
 #include "documentopener.h"
 #include "optiondialog.h"
 #include "optionsfile.h"
+#include "workarea.h"
 
 #include <archivepane.h>
 #include <junction.h>
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,7 +182,11 @@ void MainWindow::initWidget()
     m_statusLabel->setStyleSheet(QStringLiteral("font-weight:bold;"));
     m_statusBar->addPermanentWidget(m_statusLabel, 0);
 
-    m_mdiArea = new QMdiArea(this);
+    auto* workArea = new WorkArea(this);
+    //: %1 and %2 are the menu and its item, as they are translated
+    const QString hint = tr("No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 > %2.");
+    workArea->setEmptyHint(hint.arg(tr("File"), tr("Connect")));
+    m_mdiArea = workArea;
     m_mdiArea->setTabsClosable(true);
     m_mdiArea->setBackground(Qt::NoBrush);
     m_mdiArea->setTabsMovable(true);
@@ -227,6 +234,7 @@ void MainWindow::initConnection()
     connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
     connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);
     connect(m_junction, &Junction::imageReadFile, this, &MainWindow::slotImageReadFile);
+    connect(m_junction, &Junction::fileRefused, this, &MainWindow::slotFileRefused);
     connect(m_junction, &Junction::imageReadVideo, this, &MainWindow::slotImageReadVideo);
     connect(m_junction, &Junction::disksFresh, this, &MainWindow::slotDisksFresh);
     connect(m_junction, &Junction::updateExtendParam, this, &MainWindow::slotUpdateExtendParam);
@@ -339,10 +347,16 @@ void MainWindow::sltJunctionOpened(DeviceManager::Mode m)
         return;
     leaf->setText(1, tr("Active"));
     leaf->setForeground(1, activeColour);
-    if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::FileModes))
-        m_statusLabel->setText(tr("USB flash disk is open"));
-    else if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::VideoModes))
+    if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::FileModes)) {
+        QStringList disks = m_junction->currentDisks();
+        for (QString& disk : disks)
+            disk = QDir::toNativeSeparators(disk);
+        //: %1 is the mount point of the disk, or those of several disks with ", " between them.
+        const QString named = tr("USB flash disk is open: %1").arg(disks.join(QStringLiteral(", ")));
+        m_statusLabel->setText(disks.isEmpty() ? tr("USB flash disk is open") : named);
+    } else if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::VideoModes)) {
         m_statusLabel->setText(tr("Camera is open"));
+    }
 
     activateModeWindow(m);
 
@@ -438,6 +452,13 @@ void MainWindow::slotImageReadVideo(QPixmap pixmap, DeviceManager::Mode mode)
         live->setPixmap(pixmap);
 }
 
+void MainWindow::slotFileRefused(const QString& path, ImageFile::Refusal why, DeviceManager::Mode m)
+{
+    // Without word the pane would say "Opening ..." for ever.
+    if (auto* archive = qobject_cast<ArchivePane*>(findModeWindow(m)))
+        archive->setFileRefused(path, why);
+}
+
 void MainWindow::slotDisksFresh(QStringList disks)
 {
     if (auto* archive = qobject_cast<ArchivePane*>(findModeWindow(DM::UsbFile)))
@@ -516,7 +537,15 @@ void MainWindow::capture()
     if (!live)
         return;
 
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Image"), QString(), tr("PNG (*.png )"));
+    const QString history = m_optionParam.historyFilesPath;
+    QFileDialog dialog(this, tr("Save Image"), QFileInfo(history).isDir() ? history : QString(), tr("PNG (*.png )"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added by the dialog itself, so that it asks before replacing the file that is really written.
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    QString name = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    // Some native dialogs ignore the default suffix.
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".png");
     // The camera may have gone, and its pane with it, while the dialog was open.
     const bool saved = live && live->SaveToPicture(name);
     if (saved)
@@ -546,8 +575,9 @@ void MainWindow::showOptions()
                                  QMessageBox::Ok);
     m_optionParam.historyFilesPath = dialog.leHistoryFilesPath->text();
 
-    auto* live = qobject_cast<LivePane*>(m_mdiArea->activeSubWindow());
-    if (live && live->mode() == DM::UsbVideo)
+    // The pane sends its whole copy back on every alarm switch, so it must hold the new options even
+    // when another pane is in front.
+    if (auto* live = qobject_cast<LivePane*>(findModeWindow(DM::UsbVideo)))
         live->setOptionsParam(m_optionParam);
 }
 

@@ -67,6 +67,7 @@ public slots:
     void sltJunctionClosed(DeviceManager::Mode m);
     void slotChildPaneClose(DeviceManager::Mode m);
     void slotImageReadFile(const ImageFile* file, DeviceManager::Mode m);
+    void slotFileRefused(const QString& path, ImageFile::Refusal why, DeviceManager::Mode m);
     void slotImageReadVideo(QPixmap pixmap, DeviceManager::Mode mode);
     void slotDisksFresh(QStringList disks);
     void slotUpdateFiles(QList<QUrlInfo*> files, DeviceManager::Mode mode);

@@ -72,7 +72,7 @@ public:
 
     QStringList listDisks() const { return lister ? lister() : QStringList(); }
     void pollDisks();
-    bool readPicture(const QString& name, const QStringList& disks, ImageFile* file) const;
+    bool readPicture(const QString& name, const QStringList& disks, ImageFile* file, ImageFile::Refusal* why) const;
 
     Junction* q;
     int openModes = 0; // Mode bits, driven by the devices' own notifications
@@ -182,11 +182,18 @@ void Junction::Private::pollDisks()
         markClosed(DeviceManager::UsbFile);
 }
 
-bool Junction::Private::readPicture(const QString& name, const QStringList& disks, ImageFile* file) const
+bool Junction::Private::readPicture(const QString& name, const QStringList& disks, ImageFile* file,
+                                    ImageFile::Refusal* why) const
 {
     const QFileInfo info(name);
     if (name.isEmpty() || !info.isAbsolute()) {
         qCInfo(lcJunction) << "refused file with no full path:" << name;
+        *why = ImageFile::Refusal::OffDisk;
+        return false;
+    }
+    if (!info.exists()) {
+        qCInfo(lcJunction) << "refused file that is gone:" << name;
+        *why = ImageFile::Refusal::Gone;
         return false;
     }
     // Links and ".." are resolved first so that a name cannot reach outside the disk.
@@ -194,24 +201,43 @@ bool Junction::Private::readPicture(const QString& name, const QStringList& disk
     bool onDisk = false;
     for (const QString& disk : disks)
         onDisk = onDisk || isBelow(canonical, QFileInfo(disk).canonicalFilePath());
-    if (canonical.isEmpty() || !onDisk || !info.isFile()) {
+    if (canonical.isEmpty() || !onDisk) {
         qCInfo(lcJunction) << "refused file that is not on a removable disk:" << name;
+        *why = ImageFile::Refusal::OffDisk;
+        return false;
+    }
+    if (!info.isFile()) {
+        qCInfo(lcJunction) << "refused something that is not a file:" << name;
+        *why = ImageFile::Refusal::NotPicture;
         return false;
     }
     const PictureKind kind = kindBySuffix(info.suffix());
-    if (kind == PictureKind::None || info.size() <= 0 || info.size() > MaxPictureSize) {
-        qCInfo(lcJunction) << "refused file that is no picture or too large:" << name << info.size();
+    if (info.size() > MaxPictureSize) {
+        qCInfo(lcJunction) << "refused file that is too large:" << name << info.size();
+        *why = ImageFile::Refusal::TooLarge;
+        return false;
+    }
+    if (kind == PictureKind::None || info.size() <= 0) {
+        qCInfo(lcJunction) << "refused file that is no picture:" << name << info.size();
+        *why = ImageFile::Refusal::NotPicture;
         return false;
     }
     QFile in(canonical);
     if (!in.open(QIODevice::ReadOnly)) {
         qCInfo(lcJunction) << "cannot read" << name << in.errorString();
+        *why = in.exists() ? ImageFile::Refusal::NotPicture : ImageFile::Refusal::Gone;
         return false;
     }
     // The file may have grown since it was listed.
     QByteArray data = in.read(MaxPictureSize + 1);
-    if (data.size() > MaxPictureSize || kindByContent(data) != kind) {
+    if (data.size() > MaxPictureSize) {
+        qCInfo(lcJunction) << "refused file that grew too large:" << name;
+        *why = ImageFile::Refusal::TooLarge;
+        return false;
+    }
+    if (kindByContent(data) != kind) {
         qCInfo(lcJunction) << "refused file whose content is no" << info.suffix() << "picture:" << name;
+        *why = ImageFile::Refusal::NotPicture;
         return false;
     }
     file->path = QDir::cleanPath(info.absoluteFilePath());
@@ -316,8 +342,11 @@ void Junction::setFiles(QList<QUrlInfo*> files, DeviceManager::Mode mode)
         if (!info || info->isDir())
             continue;
         ImageFile file;
-        if (d->readPicture(info->name(), disks, &file))
+        ImageFile::Refusal why{};
+        if (d->readPicture(info->name(), disks, &file, &why))
             emit imageReadFile(&file, mode);
+        else
+            emit fileRefused(info->name(), why, mode);
     }
 }
 
@@ -345,6 +374,11 @@ void Junction::setDiskLister(DiskLister lister)
 void Junction::refreshDisks()
 {
     d->pollDisks();
+}
+
+QStringList Junction::currentDisks() const
+{
+    return d->disks;
 }
 
 QStringList Junction::systemRemovableDisks()

@@ -5,6 +5,7 @@
 
 #include <devicemanager.h>
 #include <endpoint.h>
+#include <imagefile.h>
 
 #include <QList>
 #include <QPixmap>
@@ -12,7 +13,6 @@
 
 #include <functional>
 
-struct ImageFile;
 class QUrlInfo;
 
 // Opens and closes the device modes and relays their pictures, files and parameters.
@@ -58,6 +58,8 @@ public:
     static QStringList systemRemovableDisks();
     // Looks for disks now rather than at the next tick of the watch.
     void refreshDisks();
+    // The disks as last listed; already up to date when opened() and disksFresh() are emitted.
+    QStringList currentDisks() const;
 
     // Larger files are not read by setFiles().
     static constexpr qint64 MaxPictureSize = 64 * 1024 * 1024;
@@ -66,6 +68,8 @@ signals:
     void opened(DeviceManager::Mode mode);
     void closed(DeviceManager::Mode mode);
     void imageReadFile(const ImageFile* file, DeviceManager::Mode mode);
+    // A file asked for through setFiles() that was not read, and why.
+    void fileRefused(const QString& path, ImageFile::Refusal why, DeviceManager::Mode mode);
     void imageReadVideo(const QPixmap& pixmap, DeviceManager::Mode mode);
     void disksFresh(const QStringList& disks);
     void updateExtendParam(char* param);

@@ -1,6 +1,7 @@
-#include "junctionplatform.h"
 #include "junctionlog.h"
+#include "junctionplatform.h"
 #include "mounttable.h"
+#include "usbblockdevice.h"
 
 #include <QFile>
 
@@ -12,7 +13,8 @@ QStringList JunctionPlatform::removableDisks()
         return {};
     }
     // A /proc file reports size 0; readAll() reads on until the end all the same.
-    return MountTable::removableRoots(mounts.readAll());
+    return MountTable::removableRoots(
+        mounts.readAll(), [](const QString& device) { return UsbBlockDevice::isOnUsb(device, QStringLiteral("/")); });
 }
 
 Qt::CaseSensitivity JunctionPlatform::pathCaseSensitivity()

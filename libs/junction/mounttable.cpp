@@ -4,7 +4,7 @@
 
 namespace {
 
-// Desktop mounters put removable volumes here; everything else is the machine's own storage.
+// Desktop mounters put removable volumes here; the machine's own storage may be mounted here too.
 bool isRemovableLocation(const QString& mountPoint)
 {
     for (const char* prefix : {"/media/", "/run/media/"}) {
@@ -49,20 +49,34 @@ QString MountTable::decodeField(const QByteArray& field)
     return QString::fromUtf8(out);
 }
 
-QStringList MountTable::removableRoots(const QByteArray& table)
+QStringList MountTable::removableRoots(const QByteArray& table, const DeviceCheck& isRemovableDevice)
 {
-    QStringList roots;
+    QStringList points; // in the order they first appear
+    QList<bool> usable;
     for (const QByteArray& line : table.split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() < 3)
             continue;
-        if (isVirtualFileSystem(fields.at(2)))
-            continue;
         QString mountPoint = decodeField(fields.at(1));
         while (mountPoint.size() > 1 && mountPoint.endsWith(QLatin1Char('/')))
             mountPoint.chop(1);
-        if (isRemovableLocation(mountPoint) && !roots.contains(mountPoint))
-            roots.append(mountPoint);
+        if (!isRemovableLocation(mountPoint))
+            continue;
+        // A bind mount names the device of the file system it shows a part of.
+        const bool ok = !isVirtualFileSystem(fields.at(2)) && isRemovableDevice(decodeField(fields.at(0)));
+        // A later mount on the same point hides the earlier ones.
+        const int at = points.indexOf(mountPoint);
+        if (at < 0) {
+            points.append(mountPoint);
+            usable.append(ok);
+        } else {
+            usable[at] = ok;
+        }
+    }
+    QStringList roots;
+    for (int i = 0; i < points.size(); ++i) {
+        if (usable.at(i))
+            roots.append(points.at(i));
     }
     return roots;
 }

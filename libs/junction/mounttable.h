@@ -6,11 +6,16 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <functional>
+
 // Reads a Linux mount table (the format of /proc/self/mounts) without touching the system.
 class JUNCTION_EXPORT MountTable {
 public:
-    // Mount points of removable volumes (below /media or /run/media), in table order, once each.
-    static QStringList removableRoots(const QByteArray& table);
+    // Whether a table line's source (/dev/sdb1, /dev/disk/by-uuid/...) is a removable disk.
+    using DeviceCheck = std::function<bool(const QString& device)>;
+    // Mount points of removable volumes, in table order, once each: below /media or /run/media, where
+    // desktop mounters put them, and on a device that 'isRemovableDevice' accepts.
+    static QStringList removableRoots(const QByteArray& table, const DeviceCheck& isRemovableDevice);
     // A field of the table with its octal escapes (\040 for a space, \134 for a backslash) decoded.
     static QString decodeField(const QByteArray& field);
 };

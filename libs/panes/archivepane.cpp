@@ -309,4 +309,27 @@ void ArchivePane::setFile(ImageFile* file)
     d->lblInfo->setText(lines.join(QLatin1Char('\n')));
 }
 
+void ArchivePane::setFileRefused(const QString& path, ImageFile::Refusal why)
+{
+    const QString name = QFileInfo(path).fileName();
+    QString text;
+    switch (why) {
+    case ImageFile::Refusal::Gone:
+        text = tr("Cannot open %1: the file is no longer there.").arg(name);
+        break;
+    case ImageFile::Refusal::OffDisk:
+        text = tr("Cannot open %1: it is not on the camera's disk.").arg(name);
+        break;
+    case ImageFile::Refusal::TooLarge:
+        text = tr("Cannot open %1: the file is too large.").arg(name);
+        break;
+    case ImageFile::Refusal::NotPicture:
+        text = tr("Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.").arg(name);
+        break;
+    }
+    d->view->clear();
+    d->view->setPlaceholderText(tr("Cannot show this picture."));
+    d->lblInfo->setText(text);
+}
+
 QPixmap ArchivePane::shownPicture() const { return d->view->pixmap(); }

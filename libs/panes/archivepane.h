@@ -3,6 +3,8 @@
 
 #include "childpane.h"
 
+#include <imagefile.h>
+
 #include <QList>
 #include <QPixmap>
 #include <QStringList>
@@ -25,6 +27,10 @@ public:
     virtual void setFiles(QList<QUrlInfo*> files);
     void setUDisks(QStringList disks);
     void setFile(ImageFile* file) override;
+
+    // Why no picture came for a file the pane asked for.
+    // The file asked for cannot be shown: says why in place of the picture.
+    void setFileRefused(const QString& path, ImageFile::Refusal why);
 
     // The picture opened last; null when none is shown.
     QPixmap shownPicture() const;

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "optionsfile.h"
+#include "workarea.h"
 
 #include <archivepane.h>
 #include <junction.h>
@@ -7,13 +8,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -175,10 +179,15 @@ private slots:
         QFETCH(QString, closeText);
         MainWindow* w = makeWindow();
         QVERIFY(w);
+        auto* area = qobject_cast<WorkArea*>(w->mdiArea());
+        const QString hint = QStringLiteral("No camera is open. Switch the camera to USB video mode, plug it in, "
+                                            "then choose File > Connect.");
+        QCOMPARE(area->shownHint(), hint);
         const auto m = DM::Mode(mode);
         emit w->junction()->opened(m);
         ChildPane* pane = w->findModeWindow(m);
         QVERIFY(pane);
+        QCOMPARE(area->shownHint(), QString());
         QCOMPARE(pane->windowTitle(), title);
         QCOMPARE(bool(qobject_cast<LivePane*>(pane)), live);
         QCOMPARE(bool(qobject_cast<ArchivePane*>(pane)), !live);
@@ -189,6 +198,7 @@ private slots:
         emit w->junction()->closed(m);
         QCOMPARE(w->findModeWindow(m), nullptr);
         QTRY_VERIFY(!guard);
+        QCOMPARE(area->shownHint(), hint);
         QCOMPARE(w->statusLabel()->text(), closeText);
         QVERIFY(w->actionConnect()->isEnabled());
         QVERIFY(!w->actionDisconnect()->isEnabled());
@@ -317,7 +327,7 @@ private slots:
         MainWindow* w = makeWindow();
         QVERIFY(w);
         QTRY_VERIFY(w->findModeWindow(DM::UsbFile));
-        QCOMPARE(w->statusLabel()->text(), QStringLiteral("USB flash disk is open"));
+        QCOMPARE(w->statusLabel()->text(), "USB flash disk is open: " + QDir::toNativeSeparators(QDir::tempPath()));
         QSignalSpy closed(w->junction(), &Junction::closed);
         w->hide();
         w->close();
@@ -325,6 +335,47 @@ private slots:
         QCOMPARE(closed.at(0).at(0).value<DM::Mode>(), DM::UsbFile);
         QVERIFY(!w->junction()->modeIsActived(DM::UsbFile));
         QCOMPARE(w->findModeWindow(DM::UsbFile), nullptr);
+    }
+
+    void refusedFileSaysWhy_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("why"); // empty: the picture is shown
+        QByteArray png;
+        QBuffer buffer(&png);
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+        QTest::newRow("picture") << png << qint64(png.size()) << "";
+        QTest::newRow("text named png") << QByteArray("hello") << qint64(5) << "could not be read as a PNG";
+        QTest::newRow("too large") << png << Junction::MaxPictureSize + 1 << "too large";
+        QTest::newRow("gone") << png << qint64(-1) << "no longer there";
+    }
+
+    void refusedFileSaysWhy()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
+        QFETCH(QString, why);
+        QTemporaryDir disk;
+        QFile file(disk.filePath(QStringLiteral("IR_0001.png")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        QVERIFY(file.resize(qMax(size, qint64(content.size()))));
+        file.close();
+        m_disks = QStringList{disk.path()};
+        MainWindow* w = makeWindow();
+        QVERIFY(w);
+        QTRY_VERIFY(w->findModeWindow(DM::UsbFile));
+        auto* pane = qobject_cast<ArchivePane*>(w->findModeWindow(DM::UsbFile));
+        auto* list = pane->findChild<QListWidget*>(QStringLiteral("lstFiles"));
+        QTRY_COMPARE(list->count(), 1);
+        if (size < 0)
+            QVERIFY(file.remove());
+        emit list->itemActivated(list->item(0));
+        const QString info = pane->findChild<QLabel*>(QStringLiteral("lblInfo"))->text();
+        QVERIFY2(why.isEmpty() ? !pane->shownPicture().isNull() : info.contains(why), qPrintable(info));
+        QVERIFY2(!info.startsWith(QLatin1String("Opening")), qPrintable(info));
     }
 
     void paneCloseRequest()

@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -167,21 +169,33 @@ private slots:
         QCOMPARE(watcher.seen.contains(box), message);
     }
 
-    void optionsGoToActiveUsbLivePaneOnly()
+    void optionsSurviveAlarmSwitch_data()
     {
+        QTest::addColumn<int>("front");
+        QTest::newRow("USB video in front") << int(DM::UsbVideo);
+        QTest::newRow("Wi-Fi video in front") << int(DM::WifiVideo);
+        QTest::newRow("USB file in front") << int(DM::UsbFile);
+    }
+
+    // The USB live pane sends its whole copy of the options back on an alarm switch: a language or
+    // folder chosen while another pane was in front must not be undone by it.
+    void optionsSurviveAlarmSwitch()
+    {
+        QFETCH(int, front);
         MainWindow* w = makeWindow(QStringLiteral("EN"));
         QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
+        emit w->junction()->opened(DM::Mode(front));
         auto* usb = qobject_cast<LivePane*>(w->findModeWindow(DM::UsbVideo));
-        emit w->junction()->opened(DM::WifiVideo);
-        auto* wifi = qobject_cast<LivePane*>(w->findModeWindow(DM::WifiVideo));
-        QVERIFY(usb && wifi);
-        QCOMPARE(w->mdiArea()->activeSubWindow(), wifi);
+        ChildPane* other = w->findModeWindow(DM::Mode(front));
+        QVERIFY(usb && other);
+        QCOMPARE(w->mdiArea()->activeSubWindow(), other);
 
         const QString path = m_dir.filePath(QStringLiteral("new"));
         ModalWatcher watcher;
         watcher.handler = [&](QWidget* modal) {
             if (auto* dialog = qobject_cast<OptionDialog*>(modal)) {
+                dialog->cbbLanguage->setCurrentIndex(2);
                 dialog->leHistoryFilesPath->setText(path);
                 dialog->btnOk->click();
             } else {
@@ -189,13 +203,13 @@ private slots:
             }
         };
         w->actionOption()->trigger();
-        QCOMPARE(w->optionParam().historyFilesPath, path);
-        QVERIFY(wifi->optionsParam().historyFilesPath != path);
-        QVERIFY(usb->optionsParam().historyFilesPath != path);
+        if (auto* wifi = qobject_cast<LivePane*>(other); wifi && wifi != usb) // the options are the USB camera's
+            QVERIFY(wifi->optionsParam().historyFilesPath != path);
 
-        w->mdiArea()->setActiveSubWindow(usb);
-        w->actionOption()->trigger();
-        QCOMPARE(usb->optionsParam().historyFilesPath, path);
+        usb->findChild<QCheckBox*>(QStringLiteral("chkAlarm"))->click();
+        QVERIFY(w->optionParam().allowAlarm);
+        QCOMPARE(w->optionParam().language, QStringLiteral("DE"));
+        QCOMPARE(w->optionParam().historyFilesPath, path);
     }
 
     void captureWithoutSuitablePane()
@@ -218,16 +232,22 @@ private slots:
 
     void capture_data()
     {
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("saved") << false << "box::Picture saved successfully.";
-        QTest::newRow("cancelled") << true << "box::Failed to save picture.";
+        QTest::addColumn<QString>("typed");   // empty: the dialog is cancelled
+        QTest::addColumn<QString>("written"); // empty: nothing is saved
+        QTest::newRow("saved") << "shot.png"
+                               << "shot.png";
+        QTest::newRow("no extension") << "shot"
+                                      << "shot.png";
+        QTest::newRow("upper-case extension kept") << "SHOT.PNG"
+                                                   << "SHOT.PNG";
+        QTest::newRow("cancelled") << ""
+                                   << "";
     }
 
     void capture()
     {
-        QFETCH(bool, cancel);
-        QFETCH(QString, message);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
         MainWindow* w = makeWindow(QStringLiteral("EN"));
         QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
@@ -236,28 +256,33 @@ private slots:
         emit w->junction()->imageReadVideo(QPixmap::fromImage(image), DM::UsbVideo);
         QTRY_VERIFY(w->actionCapture()->isEnabled());
 
-        const QString target = m_dir.filePath(QStringLiteral("shot.png"));
-        QFile::remove(target);
+        for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files))
+            QFile::remove(m_dir.filePath(name));
         QString caption;
+        QString startFolder;
         ModalWatcher watcher;
         watcher.handler = [&](QWidget* modal) {
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 caption = dialog->windowTitle();
-                if (cancel) {
+                startFolder = dialog->directory().absolutePath();
+                if (typed.isEmpty())
                     dialog->reject();
-                } else {
-                    chooseFile(dialog, target);
-                }
+                else
+                    chooseFile(dialog, m_dir.filePath(typed));
             } else {
                 acceptBox(modal);
             }
         };
         w->actionCapture()->trigger();
         QCOMPARE(caption, QStringLiteral("Save Image"));
+        QCOMPARE(startFolder, QDir(m_dir.path()).absolutePath()); // the history folder
+        const QString message = written.isEmpty() ? QStringLiteral("box::Failed to save picture.")
+                                                  : QStringLiteral("box::Picture saved successfully.");
         QVERIFY2(watcher.seen.contains(message), qPrintable(watcher.seen.join(" / ")));
-        QCOMPARE(QFile::exists(target), !cancel);
-        if (!cancel) {
-            QImage back(target);
+        const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
+        QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList{written});
+        if (!written.isEmpty()) {
+            QImage back(m_dir.filePath(written));
             QCOMPARE(back.size(), QSize(80, 108));
             QCOMPARE(back.pixelColor(10, 10), image.pixelColor(10, 10));
         }

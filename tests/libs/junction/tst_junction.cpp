@@ -240,24 +240,34 @@ void TestJunction::setFiles_data()
     QTest::addColumn<QString>("asked"); // the path handed in; "%d" the disk, "%o" the outside folder
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("read");
+    QTest::addColumn<int>("why"); // the refusal reported, or -1 for none
 
     QTest::newRow("png") << "pic.png" << PngHead + "rest"
-                         << "%d/pic.png" << 4 << true;
+                         << "%d/pic.png" << 4 << true << -1;
     QTest::newRow("jpeg") << "pic.JPG" << JpegHead + "rest"
-                          << "%d/pic.JPG" << 4 << true;
-    QTest::newRow("bmp") << "pic.bmp" << BmpHead << "%d/pic.bmp" << 4 << true;
-    QTest::newRow("in a folder") << "sub/pic.png" << PngHead << "%d/sub/pic.png" << 4 << true;
-    QTest::newRow("text named png") << "pic.png" << QByteArray("hello, world") << "%d/pic.png" << 4 << false;
-    QTest::newRow("png named txt") << "pic.txt" << PngHead << "%d/pic.txt" << 4 << false;
-    QTest::newRow("jpeg named png") << "pic.png" << JpegHead << "%d/pic.png" << 4 << false;
-    QTest::newRow("empty png") << "pic.png" << QByteArray() << "%d/pic.png" << 4 << false;
-    QTest::newRow("outside the disk") << "@pic.png" << PngHead << "%o/pic.png" << 4 << false;
-    QTest::newRow("dot-dot out of the disk") << "@pic.png" << PngHead << "%d/../outside/pic.png" << 4 << false;
-    QTest::newRow("relative path") << "pic.png" << PngHead << "pic.png" << 4 << false;
-    QTest::newRow("missing file") << "pic.png" << PngHead << "%d/other.png" << 4 << false;
-    QTest::newRow("folder") << "dir.png/pic.png" << PngHead << "%d/dir.png" << 4 << false;
-    QTest::newRow("wi-fi file mode") << "pic.png" << PngHead << "%d/pic.png" << 1 << false;
-    QTest::newRow("video mode") << "pic.png" << PngHead << "%d/pic.png" << 8 << false;
+                          << "%d/pic.JPG" << 4 << true << -1;
+    QTest::newRow("bmp") << "pic.bmp" << BmpHead << "%d/pic.bmp" << 4 << true << -1;
+    QTest::newRow("in a folder") << "sub/pic.png" << PngHead << "%d/sub/pic.png" << 4 << true << -1;
+    QTest::newRow("text named png") << "pic.png" << QByteArray("hello, world") << "%d/pic.png" << 4 << false
+                                    << int(ImageFile::Refusal::NotPicture);
+    QTest::newRow("png named txt") << "pic.txt" << PngHead << "%d/pic.txt" << 4 << false
+                                   << int(ImageFile::Refusal::NotPicture);
+    QTest::newRow("jpeg named png") << "pic.png" << JpegHead << "%d/pic.png" << 4 << false
+                                    << int(ImageFile::Refusal::NotPicture);
+    QTest::newRow("empty png") << "pic.png" << QByteArray() << "%d/pic.png" << 4 << false
+                               << int(ImageFile::Refusal::NotPicture);
+    QTest::newRow("outside the disk") << "@pic.png" << PngHead << "%o/pic.png" << 4 << false
+                                      << int(ImageFile::Refusal::OffDisk);
+    QTest::newRow("dot-dot out of the disk")
+        << "@pic.png" << PngHead << "%d/../outside/pic.png" << 4 << false << int(ImageFile::Refusal::OffDisk);
+    QTest::newRow("relative path") << "pic.png" << PngHead << "pic.png" << 4 << false
+                                   << int(ImageFile::Refusal::OffDisk);
+    QTest::newRow("missing file") << "pic.png" << PngHead << "%d/other.png" << 4 << false
+                                  << int(ImageFile::Refusal::Gone);
+    QTest::newRow("folder") << "dir.png/pic.png" << PngHead << "%d/dir.png" << 4 << false
+                            << int(ImageFile::Refusal::NotPicture);
+    QTest::newRow("wi-fi file mode") << "pic.png" << PngHead << "%d/pic.png" << 1 << false << -1;
+    QTest::newRow("video mode") << "pic.png" << PngHead << "%d/pic.png" << 8 << false << -1;
 }
 
 void TestJunction::setFiles()
@@ -267,6 +277,7 @@ void TestJunction::setFiles()
     QFETCH(QString, asked);
     QFETCH(int, mode);
     QFETCH(bool, read);
+    QFETCH(int, why);
 
     QTemporaryDir top;
     QVERIFY(top.isValid());
@@ -285,8 +296,12 @@ void TestJunction::setFiles()
         paths << file->path + '|' + file->name;
         datas << file->data;
     });
+    QList<int> refusals;
+    connect(junction.get(), &Junction::fileRefused, this,
+            [&](const QString&, ImageFile::Refusal r, DeviceManager::Mode) { refusals << int(r); });
     QUrlInfo info(QString(asked).replace("%d", disk).replace("%o", outside), content.size(), QDateTime(), false);
     junction->setFiles({&info}, DeviceManager::Mode(mode));
+    QCOMPARE(refusals, why < 0 ? QList<int>() : QList<int>{why});
 
     if (read) {
         QCOMPARE(paths, QStringList{target + '|' + QFileInfo(target).fileName()});

@@ -1,15 +1,41 @@
 #include <mounttable.h>
+#include <usbblockdevice.h>
 
 #include <QtTest>
 
 class TestMountTable : public QObject {
     Q_OBJECT
+    QTemporaryDir m_root; // holds a /dev and /sys tree
 private slots:
+    void initTestCase();
     void decodeField_data();
     void decodeField();
     void removableRoots_data();
     void removableRoots();
 };
+
+// sdb and sdc are on USB, sdc with its removable flag cleared; sda and sdd are on SATA, sdd in a hot-swap
+// bay that sets the flag; loop0 and dm-0 are virtual.
+void TestMountTable::initTestCase()
+{
+    const QString usb = "devices/pci0000:00/0000:00:14.0/usb2/2-%1/2-%1:1.0/host6/target6:0:0/6:0:0:0/block/";
+    const QString ata = "devices/pci0000:00/0000:00:17.0/ata%1/host0/target0:0:0/0:0:0:0/block/";
+    const QList<std::tuple<QString, QString, QByteArray>> nodes = {
+        {"sdb1", usb.arg(1) + "sdb/sdb1", "1"},     {"sdc1", usb.arg(2) + "sdc/sdc1", "0"},
+        {"sda1", ata.arg(1) + "sda/sda1", "0"},     {"sda2", ata.arg(1) + "sda/sda2", "0"},
+        {"sdd1", ata.arg(2) + "sdd/sdd1", "1"},     {"loop0", "devices/virtual/block/loop0", "0"},
+        {"dm-0", "devices/virtual/block/dm-0", "0"}};
+    QDir root(m_root.path());
+    QVERIFY(root.mkpath("sys/class/block") && root.mkpath("dev/disk/by-uuid") && root.mkpath("dev/mapper"));
+    for (const auto& [name, path, removable] : nodes) {
+        QFile flag(root.filePath("sys/" + path + "/../removable"));
+        QVERIFY(root.mkpath("sys/" + path) && flag.open(QIODevice::WriteOnly) && flag.write(removable) == 1);
+        QVERIFY(QFile::link("../../" + path, root.filePath("sys/class/block/" + name)));
+        QVERIFY(QFile(root.filePath("dev/" + name)).open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::link("../../sdb1", root.filePath("dev/disk/by-uuid/1234-ABCD")));
+    QVERIFY(QFile::link("../dm-0", root.filePath("dev/mapper/usbcrypt")));
+}
 
 void TestMountTable::decodeField_data()
 {
@@ -72,13 +98,27 @@ void TestMountTable::removableRoots_data()
     QTest::newRow("no final newline") << QByteArray("/dev/sdb1 /media/cam vfat rw 0 0") << QStringList{"/media/cam"};
     QTest::newRow("escaped backslash in name")
         << QByteArray("/dev/sdb1 /media/u/a\\134b vfat rw 0 0\n") << QStringList{"/media/u/a\\b"};
+    QTest::newRow("fixed disks and a bind mount under media")
+        << QByteArray("/dev/sda2 /media/data ext4 rw 0 0\n/dev/sda1 /media/u/home ext4 rw 0 0\n"
+                      "/dev/sdd1 /media/u/BAY ext4 rw 0 0\n")
+        << QStringList();
+    QTest::newRow("by-uuid link to a USB partition")
+        << QByteArray("/dev/disk/by-uuid/1234-ABCD /media/u/CAM vfat rw 0 0\n") << QStringList{"/media/u/CAM"};
+    QTest::newRow("no USB block device behind the source")
+        << QByteArray("/dev/loop0 /media/u/img iso9660 ro 0 0\n/dev/mapper/usbcrypt /media/u/c ext4 rw 0 0\n"
+                      "/dev/sde1 /media/u/gone vfat rw 0 0\n//nas/share /media/nas cifs rw 0 0\n")
+        << QStringList();
+    QTest::newRow("fixed disk mounted over a USB stick")
+        << QByteArray("/dev/sdb1 /media/cam vfat rw 0 0\n/dev/sda2 /media/cam ext4 rw 0 0\n") << QStringList();
 }
 
 void TestMountTable::removableRoots()
 {
     QFETCH(QByteArray, table);
     QFETCH(QStringList, roots);
-    QCOMPARE(MountTable::removableRoots(table), roots);
+    const QString root = m_root.path();
+    QCOMPARE(MountTable::removableRoots(table, [&](const QString& d) { return UsbBlockDevice::isOnUsb(d, root); }),
+             roots);
 }
 
 QTEST_GUILESS_MAIN(TestMountTable)
