@@ -59,6 +59,16 @@ OptionDialog::OptionDialog(QWidget* parent) : QDialog(parent)
     connect(btnHistoryFilesPath, &QPushButton::clicked, this, &OptionDialog::on_btnHistoryFilesPath_clicked);
 }
 
+void OptionDialog::showEvent(QShowEvent* event)
+{
+    // The small minimum above is less than the button's text needs. A window is made no wider than
+    // part of the screen, so with a long translated label the dialog can open at its minimum width,
+    // which would then clip "...". Known only now that the style sheets are applied.
+    btnHistoryFilesPath->setMinimumWidth(btnHistoryFilesPath->sizeHint().width());
+    layout()->activate();
+    QDialog::showEvent(event);
+}
+
 void OptionDialog::on_btnHistoryFilesPath_clicked()
 {
     const QString folder =

@@ -22,6 +22,9 @@ public:
 
 public slots:
     void on_btnHistoryFilesPath_clicked();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 #endif // OPTIONDIALOG_H

@@ -24,13 +24,13 @@ const QStringList& appIcons() {
 
 // Base names; file and File, video and Video are distinct entries.
 const QStringList& pngNames() {
-    static const QStringList names = {"array_down", "arrow-2",    "camera",     "capture",    "capture2",  "capture3",
-                                      "circle",     "connect",    "cursor",     "delete2",    "deleteAll", "deleteAll3",
-                                      "Directory",  "Directory2", "Directory3", "disconnect", "dot",       "eraser",
-                                      "exit2",      "exit3",      "export",     "file",       "File",      "line",
-                                      "list",       "manual",     "options",    "palette",    "picture",   "rectangle",
-                                      "refresh",    "SDCard",     "sdCard2",    "sdCard3",    "setting",   "stop2",
-                                      "stop3",      "table",      "USB",        "video",      "Video",     "Wi-Fi"};
+    static const QStringList names = {
+        "array_down", "array_up", "arrow-2", "camera",    "capture",    "capture2",  "capture3",   "circle",
+        "connect",    "cursor",   "delete2", "deleteAll", "deleteAll3", "Directory", "Directory2", "Directory3",
+        "disconnect", "dot",      "eraser",  "exit2",     "exit3",      "export",    "file",       "File",
+        "line",       "list",     "manual",  "options",   "palette",    "picture",   "rectangle",  "refresh",
+        "SDCard",     "sdCard2",  "sdCard3", "setting",   "stop2",      "stop3",     "table",      "USB",
+        "video",      "Video",    "Wi-Fi"};
     return names;
 }
 
@@ -93,7 +93,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("size");
         for (const QString& name : pngNames())
-            QTest::newRow(qPrintable(name)) << name << (name == QLatin1String("array_down") ? 12 : 32);
+            QTest::newRow(qPrintable(name)) << name << (name.startsWith(QLatin1String("array_")) ? 12 : 32);
     }
 
     void pngLoads() {
@@ -241,6 +241,7 @@ private slots:
         QTest::newRow("gradient bottom") << "#292929";
         QTest::newRow("text") << "#F0F0F0";
         QTest::newRow("combo arrow") << "url(:/image/array_down.png)";
+        QTest::newRow("spin box up arrow") << "url(:/image/array_up.png)";
     }
 
     void blackSheetNames() {

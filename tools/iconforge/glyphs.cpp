@@ -171,6 +171,13 @@ void drawArrayDown(QPainter& p) {
     p.drawPolygon(tri, 3);
 }
 
+void drawArrayUp(QPainter& p)
+{
+    fill(p, kInk);
+    const QPointF tri[3] = {{2, 8}, {10, 8}, {6, 3.5}};
+    p.drawPolygon(tri, 3);
+}
+
 void drawArrow2(QPainter& p) {
     arrow(p, {6, 26}, {26, 6}, kInk, 9, 5);
 }
@@ -589,6 +596,7 @@ void drawWifi(QPainter& p) {
 const QVector<Glyph>& glyphs() {
     static const QVector<Glyph> all = {
         {"array_down", 12, 12, drawArrayDown},
+        {"array_up", 12, 12, drawArrayUp},
         {"arrow-2", 32, 32, drawArrow2},
         {"camera", 32, 32, drawCamera},
         {"capture", 32, 32, drawCapture},
