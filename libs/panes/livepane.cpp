@@ -4,8 +4,8 @@
 #include "alarmrule.h"
 #include "colourbar.h"
 #include "livereadings.h"
-#include "picturespots.h"
 #include "paneslogging.h"
+#include "picturespots.h"
 #include "pictureview.h"
 
 #include <km420frame.h>
@@ -32,8 +32,8 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <optional>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -96,10 +96,10 @@ public:
     Layout shownLayout = Layout::NoFrame;
     std::array<char, Km420Frame::ParamBlockSize> lastHead{};
     std::array<char, Km420Frame::ParamBlockSize> paramBuffer{};
-    CameraValues boxValues;             // the exact values behind what the spin boxes show
-    std::optional<CameraValues> sent;   // what Apply last sent in this session
-    std::array<bool, 3> touched{};      // high, low, emissivity changed by the user since
-    bool spinsStale = false;            // the spin boxes do not show the values they should yet
+    CameraValues boxValues;           // the exact values behind what the spin boxes show
+    std::optional<CameraValues> sent; // what Apply last sent in this session
+    std::array<bool, 3> touched{};    // high, low, emissivity changed by the user since
+    bool spinsStale = false;          // the spin boxes do not show the values they should yet
     QElapsedTimer applyHold;
 
     AlarmRule::Causes causes;
@@ -445,7 +445,10 @@ void LivePane::applyCameraParams()
     emit pullImage(this, mode(), d->paramBuffer.data());
 }
 
-bool LivePane::temperaturesKnown() const { return d->shownLayout != Layout::Unknown; }
+bool LivePane::temperaturesKnown() const
+{
+    return d->shownLayout != Layout::Unknown;
+}
 
 void LivePane::updateAlarmBoxes()
 {
@@ -469,10 +472,10 @@ void LivePane::updateAlarm()
 
     // Indicator: 0 alarm switched off, 1 watching, 2 and up an alarm with its causes, -2 nothing to
     // watch (the camera gives no temperatures).
-    const int indicator = !temperaturesKnown()                  ? -2
-                          : !d->options.allowAlarm              ? 0
-                          : current == AlarmRule::NoAlarm       ? 1
-                                                                : 1 + int(current);
+    const int indicator = !temperaturesKnown()            ? -2
+                          : !d->options.allowAlarm        ? 0
+                          : current == AlarmRule::NoAlarm ? 1
+                                                          : 1 + int(current);
     if (indicator != d->indicator) {
         d->indicator = indicator;
         d->view->setAlarm(indicator > 1);

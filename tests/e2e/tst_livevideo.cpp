@@ -3,8 +3,8 @@
 #include <modalwatcher.h>
 
 #include <camerasimulator.h>
-#include <junction.h>
 #include <extinfolayout.h>
+#include <junction.h>
 #include <km420frame.h>
 #include <livepane.h>
 

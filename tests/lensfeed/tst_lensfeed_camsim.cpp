@@ -1,8 +1,8 @@
 #include "modalwatcher.h"
 
 #include <camerasimulator.h>
-#include <faultplan.h>
 #include <extinfolayout.h>
+#include <faultplan.h>
 #include <lensfeed.h>
 #include <palettes.h>
 

@@ -213,8 +213,8 @@ void CameraSimulator::Private::wake() {
 
 QByteArray CameraSimulator::Private::nextFrame(quint16 code, const CameraParameters& parameters, quint8 palette) {
     ++sequence;
-    const QByteArray frame = FrameBuilder::build(scene.render(sequence), code, parameters, sequence, palette,
-                                                 options.extBlock);
+    const QByteArray frame =
+        FrameBuilder::build(scene.render(sequence), code, parameters, sequence, palette, options.extBlock);
     std::lock_guard<std::mutex> lock(mutex);
     stats.lastSequence = sequence;
     return frame;

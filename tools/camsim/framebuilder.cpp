@@ -15,7 +15,8 @@ quint8 FrameBuilder::indexFor(qint16 tenths, qint16 low, qint16 high) {
 }
 
 QByteArray FrameBuilder::build(const ThermalImage& image, quint16 replyCode, const CameraParameters& parameters,
-                               quint32 sequence, quint8 paletteNumber, ExtBlock block) {
+                               quint32 sequence, quint8 paletteNumber, ExtBlock block)
+{
     using namespace Km420Frame;
     // Built in a plain buffer: GCC 12 at -O2 takes QByteArray::data() for its shared empty
     // header and reports writes past it that cannot happen.

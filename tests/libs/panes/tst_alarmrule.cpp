@@ -129,8 +129,8 @@ void TestAlarmRule::spots_data()
                                        << QPoint(3, 5);
     QTest::newRow("ties go to the first in row order")
         << QVector<int>{9, 50, 200, 5, 60, 200, 60, 7, 10, 1, 90, 10} << true << QPoint(9, 50) << QPoint(60, 7);
-    QTest::newRow("row pad byte is not a pixel") << QVector<int>{80, 0, 255, 12, 30, 41} << true << QPoint(12, 30)
-                                                 << QPoint(0, 0);
+    QTest::newRow("row pad byte is not a pixel")
+        << QVector<int>{80, 0, 255, 12, 30, 41} << true << QPoint(12, 30) << QPoint(0, 0);
 }
 
 void TestAlarmRule::spots()
