@@ -55,6 +55,22 @@
         <source>%1 x %2 pixels, %3</source>
         <translation>%1 x %2 像素，%3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
+        <translation>无法打开 %1：无法将其读取为 PNG、JPEG 或 BMP 图片。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
+        <translation>无法打开 %1：该文件不在相机的磁盘上。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is no longer there.</source>
+        <translation>无法打开 %1：该文件已不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is too large.</source>
+        <translation>无法打开 %1：文件过大。</translation>
+    </message>
 </context>
 <context>
     <name>ChildPane</name>
@@ -200,6 +216,22 @@
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
+    <message>
+        <source>No temperatures to watch</source>
+        <translation>无可监视的温度</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>相机未以已知格式报告温度。</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>冷</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>热</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -298,6 +330,14 @@
     <message>
         <source>Changes will take effect when you restart application.</source>
         <translation>更改将在重新启动应用程序后生效。</translation>
+    </message>
+    <message>
+        <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <translation>未打开相机。请将相机切换到 USB 视频模式并连接到电脑，然后选择 %1 &gt; %2。</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open: %1</source>
+        <translation>U盘已连接：%1</translation>
     </message>
 </context>
 <context>

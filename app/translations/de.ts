@@ -55,6 +55,22 @@
         <source>%1 x %2 pixels, %3</source>
         <translation>%1 x %2 Pixel, %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
+        <translation>%1 kann nicht geöffnet werden: Die Datei ließ sich nicht als PNG-, JPEG- oder BMP-Bild lesen.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
+        <translation>%1 kann nicht geöffnet werden: Die Datei liegt nicht auf dem Datenträger der Kamera.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is no longer there.</source>
+        <translation>%1 kann nicht geöffnet werden: Die Datei ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is too large.</source>
+        <translation>%1 kann nicht geöffnet werden: Die Datei ist zu groß.</translation>
+    </message>
 </context>
 <context>
     <name>ChildPane</name>
@@ -200,6 +216,22 @@
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
+    <message>
+        <source>No temperatures to watch</source>
+        <translation>Keine Temperaturen zu überwachen</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>Die Kamera meldet keine Temperaturen in einem bekannten Format.</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>kalt</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>heiß</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -298,6 +330,14 @@
     <message>
         <source>Changes will take effect when you restart application.</source>
         <translation>Die Änderungen werden nach einem Neustart des Programms wirksam.</translation>
+    </message>
+    <message>
+        <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <translation>Keine Kamera geöffnet. Schalten Sie die Kamera in den USB-Videomodus, schließen Sie sie an und wählen Sie dann %1 &gt; %2.</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open: %1</source>
+        <translation>USB-Laufwerk verbunden: %1</translation>
     </message>
 </context>
 <context>

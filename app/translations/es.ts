@@ -55,6 +55,22 @@
         <source>%1 x %2 pixels, %3</source>
         <translation>%1 x %2 píxeles, %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
+        <translation>No se puede abrir %1: no se pudo leer como imagen PNG, JPEG o BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
+        <translation>No se puede abrir %1: no está en el disco de la cámara.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is no longer there.</source>
+        <translation>No se puede abrir %1: el archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is too large.</source>
+        <translation>No se puede abrir %1: el archivo es demasiado grande.</translation>
+    </message>
 </context>
 <context>
     <name>ChildPane</name>
@@ -200,6 +216,22 @@
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
+    <message>
+        <source>No temperatures to watch</source>
+        <translation>No hay temperaturas que vigilar</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>La cámara no informa temperaturas en un formato conocido.</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>frío</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caliente</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -298,6 +330,14 @@
     <message>
         <source>Changes will take effect when you restart application.</source>
         <translation>Los cambios se aplicarán al reiniciar la aplicación.</translation>
+    </message>
+    <message>
+        <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <translation>No hay ninguna cámara abierta. Ponga la cámara en modo de vídeo USB, conéctela y elija %1 &gt; %2.</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open: %1</source>
+        <translation>Unidad USB conectada: %1</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,22 @@
         <source>%1 x %2 pixels, %3</source>
         <translation>%1 x %2 pixels, %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
+        <translation>Impossible d’ouvrir %1 : le fichier n’a pas pu être lu comme image PNG, JPEG ou BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
+        <translation>Impossible d’ouvrir %1 : le fichier ne se trouve pas sur le disque de la caméra.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is no longer there.</source>
+        <translation>Impossible d’ouvrir %1 : le fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is too large.</source>
+        <translation>Impossible d’ouvrir %1 : le fichier est trop volumineux.</translation>
+    </message>
 </context>
 <context>
     <name>ChildPane</name>
@@ -200,6 +216,22 @@
         <source>%1 °C</source>
         <translation>%1&#xa0;°C</translation>
     </message>
+    <message>
+        <source>No temperatures to watch</source>
+        <translation>Aucune température à surveiller</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>La caméra ne fournit aucune température dans un format connu.</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>froid</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>chaud</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -298,6 +330,14 @@
     <message>
         <source>Changes will take effect when you restart application.</source>
         <translation>Les modifications prendront effet au prochain démarrage de l&apos;application.</translation>
+    </message>
+    <message>
+        <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <translation>Aucune caméra n’est ouverte. Passez la caméra en mode vidéo USB, branchez-la, puis choisissez %1 &gt; %2.</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open: %1</source>
+        <translation>Lecteur USB connecté : %1</translation>
     </message>
 </context>
 <context>

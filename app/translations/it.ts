@@ -55,6 +55,22 @@
         <source>%1 x %2 pixels, %3</source>
         <translation>%1 x %2 pixel, %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
+        <translation>Impossibile aprire %1: non è stato possibile leggerlo come immagine PNG, JPEG o BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
+        <translation>Impossibile aprire %1: non si trova sul disco della termocamera.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is no longer there.</source>
+        <translation>Impossibile aprire %1: il file non esiste più.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is too large.</source>
+        <translation>Impossibile aprire %1: il file è troppo grande.</translation>
+    </message>
 </context>
 <context>
     <name>ChildPane</name>
@@ -200,6 +216,22 @@
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
+    <message>
+        <source>No temperatures to watch</source>
+        <translation>Nessuna temperatura da sorvegliare</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>La termocamera non fornisce temperature in un formato noto.</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>freddo</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caldo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -298,6 +330,14 @@
     <message>
         <source>Changes will take effect when you restart application.</source>
         <translation>Le modifiche avranno effetto al riavvio dell&apos;applicazione.</translation>
+    </message>
+    <message>
+        <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <translation>Nessuna termocamera aperta. Portate la termocamera in modalità video USB, collegatela e scegliete %1 &gt; %2.</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open: %1</source>
+        <translation>Unità USB connessa: %1</translation>
     </message>
 </context>
 <context>

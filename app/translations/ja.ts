@@ -55,6 +55,22 @@
         <source>%1 x %2 pixels, %3</source>
         <translation>%1 x %2 ピクセル、%3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
+        <translation>%1 を開けません: PNG、JPEG、BMP のいずれの画像としても読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
+        <translation>%1 を開けません: カメラのディスク上のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is no longer there.</source>
+        <translation>%1 を開けません: ファイルがもう存在しません。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is too large.</source>
+        <translation>%1 を開けません: ファイルが大きすぎます。</translation>
+    </message>
 </context>
 <context>
     <name>ChildPane</name>
@@ -200,6 +216,22 @@
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
+    <message>
+        <source>No temperatures to watch</source>
+        <translation>監視できる温度がありません</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>カメラは既知の形式で温度を報告していません。</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>低温</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>高温</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -298,6 +330,14 @@
     <message>
         <source>Changes will take effect when you restart application.</source>
         <translation>変更はアプリケーションを再起動すると有効になります。</translation>
+    </message>
+    <message>
+        <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <translation>カメラが開かれていません。カメラを USB ビデオモードに切り替えて接続し、%1 &gt; %2 を選んでください。</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open: %1</source>
+        <translation>USB ドライブに接続しました：%1</translation>
     </message>
 </context>
 <context>

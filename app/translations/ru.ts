@@ -55,6 +55,22 @@
         <source>%1 x %2 pixels, %3</source>
         <translation>%1 x %2 пикс., %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
+        <translation>Не удаётся открыть %1: файл не читается как изображение PNG, JPEG или BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
+        <translation>Не удаётся открыть %1: файл находится не на диске камеры.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is no longer there.</source>
+        <translation>Не удаётся открыть %1: файла больше нет.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file is too large.</source>
+        <translation>Не удаётся открыть %1: файл слишком большой.</translation>
+    </message>
 </context>
 <context>
     <name>ChildPane</name>
@@ -200,6 +216,22 @@
         <source>%1 °C</source>
         <translation>%1 °C</translation>
     </message>
+    <message>
+        <source>No temperatures to watch</source>
+        <translation>Нет температур для контроля</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>Камера не передаёт температуры в известном формате.</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>холодно</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>горячо</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -298,6 +330,14 @@
     <message>
         <source>Changes will take effect when you restart application.</source>
         <translation>Изменения вступят в силу после перезапуска приложения.</translation>
+    </message>
+    <message>
+        <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <translation>Камера не открыта. Переключите камеру в режим USB-видео, подключите её и выберите %1 &gt; %2.</translation>
+    </message>
+    <message>
+        <source>USB flash disk is open: %1</source>
+        <translation>USB-накопитель подключен: %1</translation>
     </message>
 </context>
 <context>
