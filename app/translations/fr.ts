@@ -57,19 +57,19 @@
     </message>
     <message>
         <source>Cannot open %1: it could not be read as a PNG, JPEG or BMP picture.</source>
-        <translation>Impossible d’ouvrir %1 : le fichier n’a pas pu être lu comme image PNG, JPEG ou BMP.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: le fichier n&apos;a pas pu être lu comme image PNG, JPEG ou BMP.</translation>
     </message>
     <message>
         <source>Cannot open %1: it is not on the camera&apos;s disk.</source>
-        <translation>Impossible d’ouvrir %1 : le fichier ne se trouve pas sur le disque de la caméra.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: le fichier ne se trouve pas sur le disque de la caméra.</translation>
     </message>
     <message>
         <source>Cannot open %1: the file is no longer there.</source>
-        <translation>Impossible d’ouvrir %1 : le fichier n’existe plus.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: le fichier n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Cannot open %1: the file is too large.</source>
-        <translation>Impossible d’ouvrir %1 : le fichier est trop volumineux.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: le fichier est trop volumineux.</translation>
     </message>
 </context>
 <context>
@@ -333,11 +333,11 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
-        <translation>Aucune caméra n’est ouverte. Passez la caméra en mode vidéo USB, branchez-la, puis choisissez %1 &gt; %2.</translation>
+        <translation>Aucune caméra n&apos;est ouverte. Passez la caméra en mode vidéo USB, branchez-la, puis choisissez %1 &gt; %2.</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
-        <translation>Lecteur USB connecté : %1</translation>
+        <translation>Lecteur USB connecté&#xa0;: %1</translation>
     </message>
 </context>
 <context>
