@@ -349,8 +349,8 @@ void TestLivePane::alarmAndLog()
     feed(pane, hot);
     QVERIFY(pane.isAlarmActive());
     QVERIFY(indicator->text() != quietText);
-    const QString log = QDir(history).filePath(QStringLiteral("alarms_%1.csv").arg(QDate::currentDate().toString(
-        QStringLiteral("yyyyMMdd"))));
+    const QString log = QDir(history).filePath(
+        QStringLiteral("alarms_%1.csv").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))));
     QStringList lines = readLines(log);
     QCOMPARE(lines.size(), 2); // header and one alarm
     QVERIFY(lines.at(0).startsWith(QStringLiteral("Time,")));
@@ -441,37 +441,15 @@ void TestLivePane::applyCameraParams_data()
     QTest::addColumn<QByteArray>("bytes"); // bytes 0 to 10 of the buffer
 
     QTest::newRow("after a frame") << 1 << 7 << 45.5 << -10.3 << 0.87
-                                   << QByteArray::fromHex("67452301"
-                                                          "0201"
-                                                          "99ff"
-                                                          "c701"
-                                                          "57");
+                                   << QByteArray::fromHex("67452301 0201 99ff c701 57");
     QTest::newRow("before any frame") << 0 << 7 << 120.0 << 0.5 << 1.0
-                                      << QByteArray::fromHex("00000000"
-                                                             "0000"
-                                                             "0500"
-                                                             "b004"
-                                                             "64");
-    QTest::newRow("below zero") << 1 << 7 << -0.1 << -40.0 << 0.01
-                                << QByteArray::fromHex("67452301"
-                                                       "0201"
-                                                       "70fe"
-                                                       "ffff"
-                                                       "01");
+                                      << QByteArray::fromHex("00000000 0000 0500 b004 64");
+    QTest::newRow("below zero") << 1 << 7 << -0.1 << -40.0 << 0.01 << QByteArray::fromHex("67452301 0201 70fe ffff 01");
     // Untouched values go out as received, not as the box's nearest allowed value.
-    QTest::newRow("echoed emissivity 0 kept") << 3 << 1 << 45.5 << 0.0 << 0.0
-                                              << QByteArray::fromHex("67452301"
-                                                                     "0201"
-                                                                     "e2ff"
-                                                                     "c701"
-                                                                     "00");
+    QTest::newRow("echoed emissivity 0 kept")
+        << 3 << 1 << 45.5 << 0.0 << 0.0 << QByteArray::fromHex("67452301 0201 e2ff c701 00");
     // Nothing from an unknown block: the defaults stand for what the user did not set.
-    QTest::newRow("unknown block") << 2 << 1 << 30.0 << 0.0 << 0.0
-                                   << QByteArray::fromHex("67452301"
-                                                          "5a5a"
-                                                          "0000"
-                                                          "2c01"
-                                                          "5f");
+    QTest::newRow("unknown block") << 2 << 1 << 30.0 << 0.0 << 0.0 << QByteArray::fromHex("67452301 5a5a 0000 2c01 5f");
 }
 
 void TestLivePane::applyCameraParams()
@@ -572,9 +550,7 @@ void TestLivePane::unknownLayout()
     pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmLow"))->setValue(-2.0);
     QTest::mouseClick(pane.findChild<QPushButton*>(QStringLiteral("btnApply")), Qt::LeftButton);
     QCOMPARE(spy.count(), 2);
-    QCOMPARE(QByteArray(spy.at(1).at(2).value<char*>() + 6, 5), QByteArray::fromHex("ecff"
-                                                                                    "6702"
-                                                                                    "5f"));
+    QCOMPARE(QByteArray(spy.at(1).at(2).value<char*>() + 6, 5), QByteArray::fromHex("ecff 6702 5f"));
 
     // A camera that proves the layout gets its readings, and the alarm watches again.
     feed(pane, Frame());
