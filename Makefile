@@ -7,15 +7,18 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # Warnings are errors in every build made through this file, so CI and developers see the same thing.
 WERROR     ?= ON
 CTEST_ARGS ?=
+# Where `make install` puts the program, its data, the libraries and the desktop files.
+PREFIX     ?= /usr/local
 
 # Debian packages the build, the tests, the demo and the tools need.
 PACKAGES := build-essential cmake pkg-config \
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
-    g++-mingw-w64-i686 fonts-noto-cjk clang libclang-rt-14-dev xvfb
+    g++-mingw-w64-i686 fonts-noto-cjk clang libclang-rt-14-dev xvfb \
+    libudev-dev libx11-dev desktop-file-utils appstream dpkg-dev lintian
 
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCAMDESK_WERROR=$(WERROR)
 
-.PHONY: all deps build test demo run bench soak fuzz clean format
+.PHONY: all deps build test demo run bench soak fuzz clean format install package
 
 all: build
 
@@ -51,6 +54,16 @@ soak: deps
 
 fuzz: deps
 	./fuzz/run.sh
+
+install: deps
+	$(MAKE) build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the default install (not the simulator) in $(BUILD_DIR), checked by lintian.
+package: deps
+	$(MAKE) build
+	cd $(BUILD_DIR) && cpack -G DEB
+	lintian --fail-on error $(BUILD_DIR)/camdesk_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR)

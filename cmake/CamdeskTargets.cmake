@@ -18,29 +18,30 @@ function(camdesk_warnings target)
 endfunction()
 
 # camdesk_library(<name> <alias-namespace> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
-# A shared library with a generated export header <lowername>_export.h in the build tree.
+# A shared library with a generated export header <lowername>_export.h in the build tree. What is
+# installed, and how, is decided in CamdeskInstall.cmake.
 function(camdesk_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
     add_library(${name} SHARED ${ARG_SOURCES})
     add_library(${name}::${name} ALIAS ${name})
+    add_library(Camdesk::${name} ALIAS ${name})
     string(TOLOWER ${name} lower)
     generate_export_header(${name} BASE_NAME ${lower} EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/${lower}_export.h)
     target_compile_features(${name} PUBLIC cxx_std_17)
     target_include_directories(${name} PUBLIC
         $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
         $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}>
-        $<INSTALL_INTERFACE:include/${lower}>)
+        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/camdesk/${lower}>
+        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/camdesk>)
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
     set_target_properties(${name} PROPERTIES
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON
         LIBRARY_OUTPUT_DIRECTORY ${CAMDESK_OUTPUT_DIR}
-        RUNTIME_OUTPUT_DIRECTORY ${CAMDESK_OUTPUT_DIR})
+        RUNTIME_OUTPUT_DIRECTORY ${CAMDESK_OUTPUT_DIR}
+        VERSION ${PROJECT_VERSION}
+        SOVERSION ${PROJECT_VERSION_MAJOR})
     camdesk_warnings(${name})
-    install(TARGETS ${name} EXPORT CamdeskTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 endfunction()
 
 # camdesk_test(<name> SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])

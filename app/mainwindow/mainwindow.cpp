@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
+#include "appfolders.h"
 #include "appinfo.h"
+#include "devicenotice.h"
 #include "documentopener.h"
 #include "optiondialog.h"
 #include "optionsfile.h"
@@ -27,6 +29,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -88,7 +91,7 @@ MainWindow::~MainWindow()
 
 QString MainWindow::optionsPath() const
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
+    return OptionsFile::location();
 }
 
 QString MainWindow::trKey(const QString& key) const
@@ -98,7 +101,12 @@ QString MainWindow::trKey(const QString& key) const
 
 void MainWindow::readOptions()
 {
-    m_optionParam.historyFilesPath = QCoreApplication::applicationDirPath() + QStringLiteral("/History");
+    // Beside the program as shipped; an installed program's folder is not the user's to write in.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    m_optionParam.historyFilesPath =
+        (QFileInfo(programFolder).isWritable() ? programFolder
+                                               : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) +
+        QStringLiteral("/History");
     OptionsFile::readOptions(optionsPath(), m_optionParam);
 }
 
@@ -235,6 +243,9 @@ void MainWindow::initConnection()
     connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);
     connect(m_junction, &Junction::imageReadFile, this, &MainWindow::slotImageReadFile);
     connect(m_junction, &Junction::fileRefused, this, &MainWindow::slotFileRefused);
+    connect(m_junction, &Junction::cameraFound, this, [this](const QString& port) {
+        m_statusLabel->setText(tr("Camera found on %1").arg(QDir::toNativeSeparators(port)));
+    });
     connect(m_junction, &Junction::imageReadVideo, this, &MainWindow::slotImageReadVideo);
     connect(m_junction, &Junction::disksFresh, this, &MainWindow::slotDisksFresh);
     connect(m_junction, &Junction::updateExtendParam, this, &MainWindow::slotUpdateExtendParam);
@@ -414,16 +425,19 @@ void MainWindow::sltJunctionClosed(DeviceManager::Mode m)
         return;
     leaf->setText(1, QString());
 
+    // A camera that went away by itself keeps its window, to go on in it when it comes back.
+    const bool awaited = m_junction->modeIsAwaited(m);
     if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::FileModes)) {
         m_statusLabel->setText(tr("USB flash disk is close"));
     } else if (DM::inMask(m, DM::UsbModes) && DM::inMask(m, DM::VideoModes)) {
         if (auto* live = qobject_cast<LivePane*>(findModeWindow(m)))
             live->stopSound();
-        m_statusLabel->setText(tr("Camera is close"));
+        const bool unplugged = awaited && !m_junction->cameraPortPresent();
+        m_statusLabel->setText(unplugged ? tr("Camera unplugged; waiting for it") : tr("Camera is close"));
     }
 
     ModeEntry* entry = nullptr;
-    if (findModeWindow(m, &entry))
+    if (!awaited && findModeWindow(m, &entry))
         closeModeWindow(entry);
 
     m_actionConnect->setEnabled(true);
@@ -435,7 +449,7 @@ void MainWindow::slotChildPaneClose(DeviceManager::Mode m)
     if (isHidden())
         show();
     ModeEntry* entry = nullptr;
-    if (m_junction->modeIsActived(m) && findModeWindow(m, &entry))
+    if ((m_junction->modeIsActived(m) || m_junction->modeIsAwaited(m)) && findModeWindow(m, &entry))
         closeModeWindow(entry);
     m_junction->close(m);
 }
@@ -585,7 +599,8 @@ QString MainWindow::manualPath(const QString& language)
 {
     const QString name = language == QLatin1String("CN") ? QStringLiteral("./软件用户手册.pdf")
                                                          : QStringLiteral("./Software Manual.pdf");
-    return QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(), name);
+    return AppFolders::firstExisting({QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(), name),
+                                      QDir::cleanPath(AppFolders::dataFolder() + QLatin1Char('/') + name)});
 }
 
 void MainWindow::setDocumentOpener(std::function<void(const QString&)> opener)
@@ -597,6 +612,13 @@ void MainWindow::openManual()
 {
     if (m_documentOpener)
         m_documentOpener(manualPath(m_optionParam.language));
+}
+
+bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, long* result)
+{
+    if (isDeviceChangeNotice(eventType, message))
+        m_junction->refreshDevices();
+    return QMainWindow::nativeEvent(eventType, message, result);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

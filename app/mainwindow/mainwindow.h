@@ -33,7 +33,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The manual's path for a language code, beside the executable ("/./" kept as is).
+    // The manual's path for a language code: beside the executable ("/./" kept as is), else in the
+    // install's data folder where it is found only there.
     static QString manualPath(const QString& language);
     // Replaces the way the manual is opened (tests).
     void setDocumentOpener(std::function<void(const QString&)> opener);
@@ -59,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
 
 public slots:
     void slotActionTriggered(bool checked);

@@ -1,10 +1,13 @@
 #include "optionsfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -179,6 +182,18 @@ QString readOptionValue(const QString& path, const QString& name)
 }
 
 namespace OptionsFile {
+
+QString location()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    // The file is replaced through a temporary file beside it, so the folder must take new files; a
+    // writable options.xml in a folder that is not is no use.
+    if (QFileInfo(programFolder).isWritable())
+        return programFolder + QStringLiteral("/options.xml");
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(userFolder);
+    return userFolder + QStringLiteral("/options.xml");
+}
 
 bool readOptions(const QString& path, OptionParam& param)
 {

@@ -15,6 +15,10 @@ QString readOptionValue(const QString& path, const QString& name);
 
 namespace OptionsFile {
 
+// Where options.xml is kept: beside the program where its folder is writable (as shipped on
+// Windows), else in the user's configuration folder, which is created when missing.
+QString location();
+
 // Applies the seven option elements found in the file to param (fields not in the file keep
 // their values). False when the file cannot be opened.
 bool readOptions(const QString& path, OptionParam& param);

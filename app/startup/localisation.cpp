@@ -1,8 +1,12 @@
 #include "localisation.h"
 
+#include "appfolders.h"
 #include "optionsfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <QTranslator>
 
 namespace {
@@ -33,10 +37,25 @@ const LanguageRow languageTable[] = {
     {"ru", QLocale::Russian, QLocale::RussianFederation},
 };
 
+Q_LOGGING_CATEGORY(lcStartup, "camdesk.startup", QtInfoMsg)
+
 // Created on first need and kept until process exit: installed translators must outlive every
 // window that translates through them.
 QTranslator* appTranslator = nullptr;
 QTranslator* qtTranslator = nullptr;
+
+// Loads the file relative to the working folder as shipped, else the installed copy.
+bool loadTranslation(QTranslator* translator, const QString& file)
+{
+    for (const QString& path : {file, QDir::cleanPath(AppFolders::dataFolder() + QLatin1Char('/') + file)}) {
+        if (translator->load(path, QString(), QString(), QString())) {
+            qCDebug(lcStartup, "translation %s loaded", qUtf8Printable(QFileInfo(path).absoluteFilePath()));
+            return true;
+        }
+    }
+    qCDebug(lcStartup, "no translation %s", qUtf8Printable(file));
+    return false;
+}
 
 } // namespace
 
@@ -67,12 +86,12 @@ void installTranslators(const QString& optionsPath, const QString& key)
     const QStringList files = Localisation::translationFiles(code);
     if (!appTranslator)
         appTranslator = new QTranslator;
-    if (appTranslator->load(files.at(0), QString(), QString(), QString()))
+    if (loadTranslation(appTranslator, files.at(0)))
         QCoreApplication::installTranslator(appTranslator);
 
     if (!qtTranslator)
         qtTranslator = new QTranslator;
-    if (qtTranslator->load(files.at(1), QString(), QString(), QString()))
+    if (loadTranslation(qtTranslator, files.at(1)))
         QCoreApplication::installTranslator(qtTranslator);
 
     QLocale::setDefault(Localisation::localeForCode(code));

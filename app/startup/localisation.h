@@ -16,7 +16,8 @@ namespace Localisation {
 QLocale localeForCode(const QString& lowerCode);
 
 // The translation files tried for a lower-cased code, in install order: the program's own
-// file and Qt's. Both are relative to the working directory.
+// file and Qt's. Both are relative to the working directory; where one is not found there, the
+// same name under the install's data folder is tried.
 QStringList translationFiles(const QString& lowerCode);
 
 } // namespace Localisation

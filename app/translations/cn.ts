@@ -339,6 +339,14 @@
         <source>USB flash disk is open: %1</source>
         <translation>U盘已连接：%1</translation>
     </message>
+    <message>
+        <source>Camera unplugged; waiting for it</source>
+        <translation>相机已拔出，正在等待重新连接</translation>
+    </message>
+    <message>
+        <source>Camera found on %1</source>
+        <translation>在 %1 上找到相机</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>

@@ -339,6 +339,14 @@
         <source>USB flash disk is open: %1</source>
         <translation>USB-Laufwerk verbunden: %1</translation>
     </message>
+    <message>
+        <source>Camera unplugged; waiting for it</source>
+        <translation>Kamera getrennt; warte auf sie</translation>
+    </message>
+    <message>
+        <source>Camera found on %1</source>
+        <translation>Kamera gefunden an %1</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>

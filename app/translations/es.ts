@@ -339,6 +339,14 @@
         <source>USB flash disk is open: %1</source>
         <translation>Unidad USB conectada: %1</translation>
     </message>
+    <message>
+        <source>Camera unplugged; waiting for it</source>
+        <translation>Cámara desconectada; esperando a que vuelva</translation>
+    </message>
+    <message>
+        <source>Camera found on %1</source>
+        <translation>Cámara encontrada en %1</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>

@@ -339,6 +339,14 @@
         <source>USB flash disk is open: %1</source>
         <translation>Lecteur USB connecté&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Camera unplugged; waiting for it</source>
+        <translation>Caméra débranchée&#xa0;; en attente de son retour</translation>
+    </message>
+    <message>
+        <source>Camera found on %1</source>
+        <translation>Caméra trouvée sur %1</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>

@@ -339,6 +339,14 @@
         <source>USB flash disk is open: %1</source>
         <translation>Unità USB connessa: %1</translation>
     </message>
+    <message>
+        <source>Camera unplugged; waiting for it</source>
+        <translation>Termocamera scollegata; in attesa</translation>
+    </message>
+    <message>
+        <source>Camera found on %1</source>
+        <translation>Termocamera trovata su %1</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>

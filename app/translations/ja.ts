@@ -339,6 +339,14 @@
         <source>USB flash disk is open: %1</source>
         <translation>USB ドライブに接続しました：%1</translation>
     </message>
+    <message>
+        <source>Camera unplugged; waiting for it</source>
+        <translation>カメラが取り外されました。再接続を待っています</translation>
+    </message>
+    <message>
+        <source>Camera found on %1</source>
+        <translation>%1 でカメラが見つかりました</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>

@@ -339,6 +339,14 @@
         <source>USB flash disk is open: %1</source>
         <translation>USB-накопитель подключен: %1</translation>
     </message>
+    <message>
+        <source>Camera unplugged; waiting for it</source>
+        <translation>Камера отключена; ожидание подключения</translation>
+    </message>
+    <message>
+        <source>Camera found on %1</source>
+        <translation>Камера найдена на %1</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>

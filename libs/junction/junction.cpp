@@ -1,4 +1,5 @@
 #include "junction.h"
+#include "camerawatch.h"
 #include "junctionlog.h"
 #include "junctionplatform.h"
 
@@ -74,8 +75,21 @@ public:
     void pollDisks();
     bool readPicture(const QString& name, const QStringList& disks, ImageFile* file, ImageFile::Refusal* why) const;
 
+    void cameraAppeared();
+    void cameraGone();
+
     Junction* q;
     int openModes = 0; // Mode bits, driven by the devices' own notifications
+    // The camera is looked for while video is closed, from the first connection attempt on. A
+    // camera the user closed stays closed until it goes and comes back, or a connection is asked
+    // for; one that failed is opened again when it comes back.
+    bool watching = false;
+    bool userClosedVideo = false;
+    bool closingVideo = false; // the user's close is under way
+    bool videoAwaited = false; // closed by the device, to be opened again when it comes back
+    bool openingVideo = false;
+    QString videoPort; // the camera's port when it was last open
+    std::unique_ptr<CameraWatch> cameraWatch;
     DiskLister lister = &Junction::systemRemovableDisks;
     QStringList disks; // as last listed
     std::unique_ptr<QTimer> diskTimer;
@@ -127,6 +141,25 @@ bool Junction::Private::openVideo()
         return true;
     qCDebug(lcJunction) << "no camera port opened";
     return false;
+}
+
+void Junction::Private::cameraAppeared()
+{
+    if (!watching || userClosedVideo || openingVideo || isOpen(DeviceManager::UsbVideo) || feed->actived())
+        return;
+    // Choosing among several cameras runs a dialog, in which the watch goes on looking.
+    openingVideo = true;
+    const bool ok = openVideo();
+    openingVideo = false;
+    if (ok && isOpen(DeviceManager::UsbVideo))
+        emit q->cameraFound(feed->portName());
+}
+
+void Junction::Private::cameraGone()
+{
+    // Unplugged: the next time it comes it is opened again.
+    if (!isOpen(DeviceManager::UsbVideo))
+        userClosedVideo = false;
 }
 
 void Junction::Private::closeVideo()
@@ -253,12 +286,29 @@ Junction::Junction(QObject* parent) : Endpoint(parent), d(new Private(this))
     LensFeed* feed = d->feed.get();
     // The camera object reports opened before it counts itself open (actived()), and it closes
     // itself after repeated failures: its notices, not its state, say whether mode 8 is open.
-    connect(feed, &Endpoint::deviceOpened, this, [this] { d->markOpened(DeviceManager::UsbVideo); });
-    connect(feed, &Endpoint::deviceClosed, this, [this] { d->markClosed(DeviceManager::UsbVideo); });
+    connect(feed, &Endpoint::deviceOpened, this, [this] {
+        d->videoAwaited = false;
+        d->videoPort = d->feed->portName();
+        d->markOpened(DeviceManager::UsbVideo);
+    });
+    connect(feed, &Endpoint::deviceClosed, this, [this] {
+        d->videoAwaited = d->watching && !d->closingVideo && !d->userClosedVideo;
+        d->markClosed(DeviceManager::UsbVideo);
+    });
     // Direct relays keep the camera's order: extended information first, then the picture.
     connect(feed, &LensFeed::updateExtendParam, this, &Junction::updateExtendParam);
     connect(feed, &LensFeed::imageRead, this,
             [this](const QPixmap& pixmap) { emit imageReadVideo(pixmap, DeviceManager::UsbVideo); });
+
+    d->cameraWatch = std::make_unique<CameraWatch>(
+        [feed] {
+            QStringList ports;
+            feed->enumerate(ports);
+            return ports;
+        },
+        [] { return qEnvironmentVariable(CameraPortVariable).trimmed(); });
+    connect(d->cameraWatch.get(), &CameraWatch::appeared, this, [this] { d->cameraAppeared(); });
+    connect(d->cameraWatch.get(), &CameraWatch::gone, this, [this] { d->cameraGone(); });
 
     d->diskTimer = std::make_unique<QTimer>();
     d->diskTimer->setInterval(DiskPollMs);
@@ -279,8 +329,13 @@ Junction::~Junction()
 bool Junction::tryOpen(int kinds)
 {
     bool any = false;
-    if (kinds & TryVideo)
+    if (kinds & TryVideo) {
+        // Asked for: a camera the user closed may open again, now or when it comes.
+        d->userClosedVideo = false;
+        d->watching = true;
+        d->cameraWatch->start();
         any = open(DeviceManager::UsbVideo) || any;
+    }
     if (kinds & TryFile)
         any = open(DeviceManager::UsbFile) || any;
     return any;
@@ -306,7 +361,17 @@ void Junction::close(DeviceManager::Mode mode)
 {
     switch (mode) {
     case DeviceManager::UsbVideo:
+        if (d->isOpen(mode) || d->videoAwaited)
+            d->userClosedVideo = true;
+        if (d->videoAwaited) {
+            // Nothing is open, but the window kept for the camera's return is to go.
+            d->videoAwaited = false;
+            emit closed(mode);
+            break;
+        }
+        d->closingVideo = true;
         d->closeVideo();
+        d->closingVideo = false;
         break;
     case DeviceManager::UsbFile:
         d->closeFile();
@@ -315,6 +380,22 @@ void Junction::close(DeviceManager::Mode mode)
     case DeviceManager::WifiVideo:
         break;
     }
+}
+
+bool Junction::modeIsAwaited(DeviceManager::Mode mode) const
+{
+    return mode == DeviceManager::UsbVideo && d->videoAwaited;
+}
+
+bool Junction::cameraPortPresent() const
+{
+    return d->cameraWatch->isThere(d->videoPort);
+}
+
+void Junction::refreshDevices()
+{
+    d->cameraWatch->check();
+    d->pollDisks();
 }
 
 bool Junction::modeIsActived(DeviceManager::Mode mode) const
@@ -362,7 +443,7 @@ bool Junction::open()
 
 void Junction::close()
 {
-    d->closeVideo();
+    close(DeviceManager::UsbVideo);
     d->closeFile();
 }
 

@@ -21,6 +21,10 @@ class QUrlInfo;
 // its flash-disk mode: open while at least one removable volume is mounted. Modes 1 and 2 (Wi-Fi)
 // have no hardware yet: open() returns false for them.
 //
+// From the first tryOpen() on, while mode 8 is closed, the camera is watched for and opened when it
+// appears. A camera closed by close() stays closed until it is unplugged and comes back, or until
+// tryOpen() is called; one that closed by itself is opened again when it comes back.
+//
 // Signals are emitted on the thread that owns the Junction.
 class JUNCTION_EXPORT Junction : public Endpoint {
     Q_OBJECT
@@ -40,6 +44,11 @@ public:
     bool open(DeviceManager::Mode mode);
     void close(DeviceManager::Mode mode);
     bool modeIsActived(DeviceManager::Mode mode) const;
+    // Closed by the device rather than by the user (a camera unplugged or silent): it is opened
+    // again when it comes back, and a window kept for it may stay. close() ends the wait.
+    bool modeIsAwaited(DeviceManager::Mode mode) const;
+    // Whether the port the camera was last open on is there now.
+    bool cameraPortPresent() const;
 
     // From a live pane: new camera parameters for the mode's device.
     void pullImage(const QObject* info, DeviceManager::Mode mode, char* d);
@@ -58,6 +67,8 @@ public:
     static QStringList systemRemovableDisks();
     // Looks for disks now rather than at the next tick of the watch.
     void refreshDisks();
+    // Looks for cameras and disks now: the system reported a device come or go.
+    void refreshDevices();
     // The disks as last listed; already up to date when opened() and disksFresh() are emitted.
     QStringList currentDisks() const;
 
@@ -73,6 +84,8 @@ signals:
     void imageReadVideo(const QPixmap& pixmap, DeviceManager::Mode mode);
     void disksFresh(const QStringList& disks);
     void updateExtendParam(char* param);
+    // The camera was opened because it appeared (plugged in, or back after a failure).
+    void cameraFound(const QString& port);
 
 private:
     class Private;

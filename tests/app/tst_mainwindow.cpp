@@ -251,10 +251,13 @@ private slots:
         QVERIFY(!wifi->hasPicture());
         emit w->junction()->imageReadVideo(QPixmap::fromImage(image), DM::WifiVideo);
         QVERIFY(wifi->hasPicture());
-        // Extended information and palettes are for the USB camera only; none is open here.
+        // Extended information and palettes are for the USB camera only, disks for the disk window; neither is
+        // open here.
         QByteArray record(14935, '\0');
         emit w->junction()->updateExtendParam(record.data());
         emit w->junction()->disksFresh({QStringLiteral("/media/x")});
+        QVERIFY(!w->findModeWindow(DM::UsbVideo));
+        QVERIFY(!w->findModeWindow(DM::UsbFile));
     }
 
     void captureFollowsActivePane()

@@ -1,3 +1,4 @@
+#include "appfolders.h"
 #include "mainwindow.h"
 #include "optiondialog.h"
 #include "optionsfile.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -333,6 +335,40 @@ private slots:
         w->setDocumentOpener([&](const QString& path) { opened << path; });
         w->actionManual()->trigger();
         QCOMPARE(opened, QStringList{QCoreApplication::applicationDirPath() + QLatin1Char('/') + name});
+    }
+
+    // An installed program's folder holds no manual; the one in the install's data folder is opened.
+    void manualFromDataFolder_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("besideProgram");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("expectInstalled");
+        QTest::newRow("installed only") << "DE" << false << true << true;
+        QTest::newRow("Chinese, installed only") << "CN" << false << true << true;
+        QTest::newRow("beside the program wins") << "DE" << true << true << false;
+    }
+
+    void manualFromDataFolder()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, besideProgram);
+        QFETCH(bool, installed);
+        QFETCH(bool, expectInstalled);
+        const QString name = QFileInfo(MainWindow::manualPath(language)).fileName();
+        const QString programCopy = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+        const QString installedCopy = AppFolders::dataFolder() + QLatin1Char('/') + name;
+        const std::shared_ptr<void> removeAfter(nullptr, [&](void*) {
+            QFile::remove(programCopy);
+            QFile::remove(installedCopy);
+        });
+        QVERIFY(QDir().mkpath(AppFolders::dataFolder()));
+        for (const auto& [wanted, path] : {std::pair{besideProgram, programCopy}, std::pair{installed, installedCopy}}) {
+            QFile file(path);
+            QVERIFY(!wanted || file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(QFileInfo(MainWindow::manualPath(language)).absoluteFilePath(),
+                 QFileInfo(expectInstalled ? installedCopy : programCopy).absoluteFilePath());
     }
 
     void disconnectDisablesItself()

@@ -1,0 +1,6 @@
+#include "devicenotice.h"
+
+bool isDeviceChangeNotice(const QByteArray&, void*)
+{
+    return false;
+}
