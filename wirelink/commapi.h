@@ -1,8 +1,8 @@
 #pragma once
 
 // The Win32 communication and synchronisation functions the port and its reader are written against.
-// On Windows these are the system's own. Elsewhere commapi_posix.cpp supplies the same subset with the
-// same meaning over termios, poll and eventfd, so wirelink.cpp and readthread.cpp compile unchanged.
+// On Windows these are the system's own. Elsewhere the stand-in under posix/ supplies the same subset with
+// the same meaning over termios, poll and eventfd, so wirelink.cpp and readthread.cpp compile unchanged.
 
 #ifdef _WIN32
 
@@ -78,6 +78,12 @@ struct SECURITY_ATTRIBUTES;
 #define PURGE_RXCLEAR 0x0008u
 
 #define EV_RXCHAR 0x0001u
+
+#define CE_RXOVER 0x0001u
+#define CE_OVERRUN 0x0002u
+#define CE_RXPARITY 0x0004u
+#define CE_FRAME 0x0008u
+#define CE_BREAK 0x0010u
 
 #define NOPARITY 0
 #define ODDPARITY 1
@@ -160,7 +166,6 @@ struct OVERLAPPED {
 };
 
 DWORD GetLastError();
-void SetLastError(DWORD error);
 
 HANDLE CreateFileW(LPCWSTR name, DWORD access, DWORD shareMode, SECURITY_ATTRIBUTES* security, DWORD disposition,
                    DWORD flags, HANDLE templateFile);

@@ -12,7 +12,8 @@ std::atomic<quint64> statusQueryCount{0};
 std::atomic<int> pendingCount{0};
 std::atomic<int> abandonedCount{0};
 std::atomic<int> openPortCount{0};
-std::atomic<bool> literal{false};
+std::atomic<int> cancelledCount{0};
+std::atomic<LinkProbe::WaitFault> waitFaultMode{LinkProbe::WaitFault::None};
 
 } // namespace
 
@@ -33,7 +34,8 @@ void LinkProbe::reset()
     phantomBytes.store(0);
     statusQueryCount.store(0);
     abandonedCount.store(0);
-    literal.store(false);
+    cancelledCount.store(0);
+    waitFaultMode.store(WaitFault::None);
 }
 
 quint64 LinkProbe::statusQueries()
@@ -56,14 +58,24 @@ int LinkProbe::openPorts()
     return openPortCount.load();
 }
 
-void LinkProbe::setLiteralPolling(bool on)
+void LinkProbe::setWaitFault(WaitFault fault)
 {
-    literal.store(on);
+    waitFaultMode.store(fault);
 }
 
-bool LinkProbe::literalPolling()
+LinkProbe::WaitFault LinkProbe::waitFault()
 {
-    return literal.load();
+    return waitFaultMode.load();
+}
+
+int LinkProbe::cancelledOperations()
+{
+    return cancelledCount.load();
+}
+
+void LinkProbe::noteCancelled(int count)
+{
+    cancelledCount.fetch_add(count);
 }
 
 bool LinkProbe::takeFailure(Call call, quint32* error)

@@ -4,8 +4,8 @@
 
 #include <QtGlobal>
 
-// Seams for tests and benchmarks, not for device libraries: faults and counters of the POSIX stand-in
-// for the Win32 communication functions, and the reader's literal polling mode kept for comparison.
+// Seams for tests, not for device libraries: faults and counters of the POSIX stand-in for the Win32
+// communication functions.
 class WIRELINK_EXPORT LinkProbe {
 public:
     enum class Call {
@@ -18,24 +18,33 @@ public:
         WaitCommEvent,
         ReadFile,
         WriteFile,
+        PurgeComm,
+        CreateEvent,
         Count
+    };
+
+    // How the stand-in's driver treats comm-event waits: as Windows does, or as faulty drivers do.
+    enum class WaitFault {
+        None,
+        NeverCompletes, // accepts every wait and completes none; only a cancel ends it
+        AbortsAtOnce,   // completes every wait at once with ERROR_OPERATION_ABORTED
     };
 
     // The next `call` fails with the Win32 error code `error` (POSIX stand-in only).
     static void failNext(Call call, quint32 error);
     // The next status query reports `count` bytes more than are queued, so the read that follows waits.
     static void addPhantomBytes(quint32 count);
+    static void setWaitFault(WaitFault fault);
+    static WaitFault waitFault();
     static void reset();
 
     static quint64 statusQueries();
     static int pendingOperations();
-    // Operations still pending when their port handle was closed; their records were never touched again.
+    // Operations still pending when their port handle was closed; the close aborted them.
     static int abandonedOperations();
     static int openPorts();
-
-    // Readers started from now on poll the driver without waiting, as the original loop did.
-    static void setLiteralPolling(bool on);
-    static bool literalPolling();
+    // Pending operations ended by CancelIoEx.
+    static int cancelledOperations();
 
     // Used by the stand-in.
     static bool takeFailure(Call call, quint32* error);
@@ -44,4 +53,5 @@ public:
     static void notePending(int delta);
     static void noteAbandoned(int count);
     static void notePortOpen(int delta);
+    static void noteCancelled(int count);
 };

@@ -11,9 +11,10 @@ class WireLink;
 // The receiving side of an open WireLink port: waits until the driver holds bytes, reads exactly what is
 // queued and announces each block with readyRead, until the port stops it.
 //
-// Blocks go into a ring of kSlots buffers, each block from the start of its buffer. A buffer is taken
-// back only after the port reports the block delivered (blockDelivered), so a queued delivery never sees
-// its bytes overwritten; with every buffer still out, the reader waits and the driver keeps the bytes.
+// Blocks go into a ring of kSlots buffers, each block from the start of its buffer. A buffer stays busy from
+// its read until the port reports its delivery returned (blockDelivered), and a read only takes a free one,
+// so a receiver still inside its delivery (a modal box, a nested event loop) keeps its bytes however many
+// later blocks pass meanwhile. With every buffer busy the reader waits and the driver keeps the bytes.
 class ReadThread : public QThread {
     Q_OBJECT
 public:
@@ -23,14 +24,16 @@ public:
     explicit ReadThread(WireLink* port, QObject* parent = nullptr);
     ~ReadThread() override;
 
+    // False when the reader could not create its events; it must not be started then.
+    bool isReady() const;
     // Ends the loop; a request made before the thread has started is kept.
     void requestStop();
     // Waits for the loop to end; the thread's writes are then visible to the caller.
     void join();
 
     // Called on the port's thread for each block it receives, before and after handing it on.
-    void blockReceived() const;
-    void blockDelivered();
+    void blockReceived(const char* buff) const;
+    void blockDelivered(const char* buff);
 
 signals:
     void readyRead(char* buff, int len);
@@ -39,22 +42,23 @@ protected:
     void run() override;
 
 private:
-    enum class Outcome { Done, Failed, Stopped };
+    enum class Outcome { Done, Aborted, Failed, Stopped };
 
-    void runWaiting(HANDLE file);
-    void runLiteral(HANDLE file);
-    Outcome waitForBytes(HANDLE file, HANDLE ioEvent);
-    Outcome readQueued(HANDLE file, HANDLE ioEvent, DWORD queued);
-    Outcome finish(HANDLE file, OVERLAPPED& io, DWORD* transferred);
+    Outcome waitForBytes(HANDLE file);
+    Outcome readQueued(HANDLE file, DWORD queued);
+    Outcome finish(HANDLE file, OVERLAPPED& io, DWORD boundMs, DWORD* transferred);
+    bool nothingQueued(HANDLE file) const;
     Outcome takeFreeBuffer();
-    void deliver(char* buff, DWORD len);
+    int slotOf(const char* buff) const;
+    void deliver(int slot, DWORD len);
 
     WireLink* port;
     HANDLE stopEvent;
     HANDLE freedEvent;
+    HANDLE ioEvent;
     char buffer[kSlots][kBufferSize];
+    std::atomic<bool> busy[kSlots];
     std::atomic<bool> running;
-    std::atomic<int> inFlight;
     std::atomic<bool> finished;
-    int nextSlot;
+    int freeSlot;
 };

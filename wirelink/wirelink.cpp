@@ -40,6 +40,7 @@ const wchar_t* messageFor(DWORD error)
 bool configure(HANDLE port)
 {
     DCB dcb{};
+    dcb.DCBlength = sizeof(DCB);
     if (!GetCommState(port, &dcb))
         return false;
     dcb.BaudRate = 9600;
@@ -96,16 +97,23 @@ bool WireLink::open(const QString& name)
     PurgeComm(portHandle, PURGE_TXCLEAR | PURGE_RXCLEAR);
 
     readThread = std::make_unique<ReadThread>(this);
+    if (!readThread->isReady()) {
+        qCDebug(lcWireLinkPort) << "cannot start the reader of" << name << "error" << GetLastError();
+        readThread.reset();
+        CloseHandle(portHandle);
+        portHandle = INVALID_HANDLE_VALUE;
+        return false;
+    }
     ReadThread* reader = readThread.get();
     // The reader object lives on this thread, so deliveries arrive here queued, and destroying the reader
     // in close() discards those still waiting along with the buffers they point into.
     connect(reader, &ReadThread::readyRead, reader, [this, guard = QPointer<ReadThread>(reader)](char* buff, int len) {
         if (!guard)
             return;
-        guard->blockReceived();
+        guard->blockReceived(buff);
         emit readyRead(buff, len);
         if (guard) // a receiver may have closed the port
-            guard->blockDelivered();
+            guard->blockDelivered(buff);
     });
     reader->start(QThread::InheritPriority);
 

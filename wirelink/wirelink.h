@@ -13,9 +13,9 @@ class ReadThread;
 // functions. The widget is never shown; its native window owns the boxes that report failed writes.
 //
 // readyRead is emitted on the object's own thread. Its buffer belongs to the reader and stays untouched
-// until every receiver connected to readyRead has returned: the reader fills a small ring of buffers and
-// reuses one only after its block was emitted here. A receiver that keeps the bytes, or that is connected
-// with a queued connection, copies them first. Blocks still undelivered when the port closes are dropped.
+// until every receiver connected to readyRead has returned, even one that runs a nested event loop
+// meanwhile; after that the reader may reuse it. Receivers are therefore connected directly, and one that
+// keeps the bytes copies them before it returns. Blocks still undelivered when the port closes are dropped.
 class WIRELINK_EXPORT WireLink : public QWidget {
     Q_OBJECT
 public:

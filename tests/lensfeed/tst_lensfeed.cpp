@@ -1,5 +1,5 @@
-#include "modalwatcher.h"
 #include "ptycamera.h"
+#include <modalwatcher.h>
 
 #include <extinfolayout.h>
 #include <lensfeed.h>
@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString Warning = "|Data stream was failed,the application will be close.";
+const QString Warning = "box::Data stream was failed,the application will be close.";
 
 int codeOf(const QByteArray& record)
 {
@@ -155,7 +155,7 @@ private slots:
         ModalWatcher watcher;
         QVERIFY(feed.open());
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 5000);
-        QTRY_COMPARE(watcher.boxes, QStringList{Warning});
+        QTRY_COMPARE(watcher.seen, QStringList{Warning});
         QCOMPARE(codesOf(cam.records), (QList<int>{2, 2, 2}));
         QCOMPARE(failuresSeen, (QList<int>{0, 1, 2}));
         QVERIFY(!feed.actived());
@@ -171,7 +171,7 @@ private slots:
         QSignalSpy images(&feed, &LensFeed::imageRead);
         QVERIFY(feed.open(cam.path()));
         QTRY_VERIFY(images.count() >= 2);
-        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.seen.size(), 1);
     }
 
     void twoFailuresThenGood()
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(codesOf(cam.records).mid(0, 4), (QList<int>{2, 2, 2, 0}));
         QCOMPARE(feed.consecutiveFailures(), 0);
         QVERIFY(feed.actived());
-        QVERIFY(watcher.boxes.isEmpty());
+        QVERIFY(watcher.seen.isEmpty());
     }
 
     void chooseCamera_data()
@@ -223,17 +223,18 @@ private slots:
         offerPorts(ports);
         ModalWatcher watcher;
         if (choose == "second")
-            watcher.choose = second.path();
+            watcher.handler = [&](QWidget* w) { ModalWatcher::chooseItem(w, second.path()); };
         LensFeed feed;
         QSignalSpy openedSpy(&feed, &LensFeed::deviceOpened);
         QCOMPARE(feed.open(), opened);
         QCOMPARE(feed.actived(), opened);
         QCOMPARE(openedSpy.count(), opened ? 1 : 0);
-        QCOMPARE(watcher.dialogs.size(), dialogs);
+        QCOMPARE(watcher.seen.size(), dialogs);
         if (dialogs)
-            QCOMPARE(
-                watcher.dialogs.first(),
-                QStringList({"Choose Camera", "Cameras:", first.path() + "," + second.path(), first.path()}).join('|'));
+            QCOMPARE(watcher.seen.first(),
+                     "dialog:" +
+                         QStringList({"Choose Camera", "Cameras:", first.path() + "," + second.path(), first.path()})
+                             .join('|'));
         QCOMPARE(feed.portName(), opened ? (choose == "second" ? second.path() : first.path()) : QString());
     }
 
@@ -275,6 +276,10 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(cam.records.size(), records);
         QCOMPARE(feed.consecutiveFailures(), 0);
+        // The port itself was released: another feed can have it.
+        LensFeed other;
+        QVERIFY(other.open(cam.path()));
+        other.close();
     }
 
     // The slot copies into the frame buffer only; lengths outside it must not reach the fields
@@ -316,7 +321,7 @@ private slots:
         QTRY_VERIFY(images.count() >= 1);
         cam.hangUp();
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 1500);
-        QTRY_COMPARE(watcher.boxes, QStringList{Warning});
+        QTRY_COMPARE(watcher.seen, QStringList{Warning});
         QVERIFY(!feed.actived());
 
         // The camera comes back (a new pty) and is served after the caller reopens.
@@ -325,7 +330,7 @@ private slots:
         QVERIFY(feed.open(back.path()));
         const int before = images.count();
         QTRY_VERIFY(images.count() >= before + 2);
-        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.seen.size(), 1);
     }
 };
 

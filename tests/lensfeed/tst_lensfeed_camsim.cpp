@@ -1,6 +1,8 @@
-#include "modalwatcher.h"
+#include <modalwatcher.h>
 
 #include <camerasimulator.h>
+#include <command.h>
+#include <commandrecordbuilder.h>
 #include <extinfolayout.h>
 #include <faultplan.h>
 #include <lensfeed.h>
@@ -12,7 +14,7 @@
 
 namespace {
 
-const QString Warning = "|Data stream was failed,the application will be close.";
+const QString Warning = "box::Data stream was failed,the application will be close.";
 
 } // namespace
 
@@ -91,6 +93,41 @@ private slots:
         QTest::newRow("hang-up mid reply") << FaultPlan::hangUp(2, 7000) << true << 3000 << true;
     }
 
+    // A command handed over while a reply is still arriving: the hand-over waits as long as a reply may take to
+    // begin, for the reply to end; a reply still arriving after that is given up and the command goes out.
+    void handOverDuringReply_data()
+    {
+        QTest::addColumn<FaultPlan>("reply");
+        QTest::addColumn<bool>("pictureFirst");
+        QTest::newRow("reply ends within the wait") << FaultPlan::chunked(1000, 60000, 1) << true;
+        QTest::newRow("reply still arriving, given up") << FaultPlan::chunked(100, 50000, 1) << false;
+    }
+
+    void handOverDuringReply()
+    {
+        QFETCH(FaultPlan, reply);
+        QFETCH(bool, pictureFirst);
+        CameraSimulator sim;
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        LensFeed feed;
+        QSignalSpy images(&feed, &LensFeed::imageRead);
+        QVERIFY(feed.open(sim.portPath()));
+        QTRY_VERIFY(images.count() >= 1);
+        sim.setFault(reply);
+        const qint64 frames = sim.stats().recordsByCode[0];
+        QTRY_VERIFY(sim.stats().recordsByCode[0] > frames);
+        QTest::qWait(200);
+        const int before = images.count();
+        QCOMPARE(sim.stats().recordsByCode[1], qint64(0));
+
+        Command command(CommandRecordBuilder().build(CommandRecordBuilder::SetParameters), true, 1000);
+        QVERIFY(QMetaObject::invokeMethod(&feed, "slotCommandPoolThreadNextCommand", Qt::DirectConnection,
+                                          Q_ARG(Command*, &command)));
+        QCOMPARE(images.count() > before, pictureFirst);
+        QTRY_COMPARE(sim.stats().recordsByCode[1], qint64(1));
+        feed.close();
+    }
+
     void faults()
     {
         QFETCH(FaultPlan, fault);
@@ -117,14 +154,14 @@ private slots:
             // Every failed reply is followed by a reset-frame record; one went out at open.
             QCOMPARE(sim.stats().recordsByCode[2] > 1, failsFirst);
             QCOMPARE(closed.count(), 0);
-            QVERIFY(watcher.boxes.isEmpty());
+            QVERIFY(watcher.seen.isEmpty());
             QCOMPARE(feed.consecutiveFailures(), 0);
             QVERIFY(feed.actived());
             return;
         }
 
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, timeoutMs);
-        QTRY_COMPARE(watcher.boxes, QStringList{Warning});
+        QTRY_COMPARE(watcher.seen, QStringList{Warning});
         QVERIFY(!feed.actived());
         QCOMPARE(feed.consecutiveFailures(), 0);
 
@@ -137,7 +174,7 @@ private slots:
         const int atReopen = images;
         QVERIFY(feed.open(sim.portPath()));
         QTRY_VERIFY_WITH_TIMEOUT(images >= atReopen + 3, 8000);
-        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.seen.size(), 1);
         QCOMPARE(feed.consecutiveFailures(), 0);
     }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -13,8 +14,8 @@
 
 #include <functional>
 
-// Hands every modal window that shows up to a handler (by default: press OK on message boxes)
-// and records what it saw, so no test is ever left blocked by a box.
+// Hands every modal window that shows up to a handler (by default: press OK on message boxes, cancel
+// item dialogs) and records what it saw, so no test is ever left blocked by a box.
 class ModalWatcher : public QObject {
 public:
     std::function<void(QWidget*)> handler = [](QWidget* w) { acceptBox(w); };
@@ -30,6 +31,11 @@ public:
             m_last = modal;
             if (auto* box = qobject_cast<QMessageBox*>(modal))
                 seen << QStringLiteral("box:%1:%2").arg(box->windowTitle(), box->text());
+            else if (auto* dialog = qobject_cast<QInputDialog*>(modal))
+                seen << QStringLiteral("dialog:") + QStringList{dialog->windowTitle(), dialog->labelText(),
+                                                                dialog->comboBoxItems().join(QLatin1Char(',')),
+                                                                dialog->textValue()}
+                                                        .join(QLatin1Char('|'));
             else
                 seen << QString::fromLatin1(modal->metaObject()->className());
             handler(modal);
@@ -44,6 +50,17 @@ public:
                 ok->click();
             else
                 box->accept();
+        } else if (auto* dialog = qobject_cast<QInputDialog*>(w)) {
+            dialog->reject();
+        }
+    }
+
+    // Picks an item in an item dialog, as a user does.
+    static void chooseItem(QWidget* w, const QString& item)
+    {
+        if (auto* dialog = qobject_cast<QInputDialog*>(w)) {
+            dialog->setTextValue(item);
+            dialog->accept();
         }
     }
 

@@ -3,18 +3,16 @@
 #include "readthread.h"
 #include "wirelink.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <modalwatcher.h>
+
 #include <QSignalSpy>
 #include <QThread>
-#include <QTimer>
 #include <QtTest>
 
 #include <atomic>
 #include <chrono>
 #include <memory>
 #include <thread>
-#include <vector>
 
 #include <sys/ioctl.h>
 
@@ -90,6 +88,10 @@ private slots:
     void burstArrivesWholeAndInOrder_data();
     void burstArrivesWholeAndInOrder();
     void pendingReadDelivers();
+    void bytesQueuedBeforeReaderStarts();
+    void heldBlockKeepsItsBytes();
+    void misbehavingDriverWaits_data();
+    void misbehavingDriverWaits();
     void closeWhileWaitingForBytes();
     void closeWhileReadPending();
     void closeRightAfterOpen();
@@ -142,9 +144,7 @@ void TestReadThread::burstArrivesWholeAndInOrder()
     int largest = 0;
     connect(&link, &WireLink::readyRead, [&](char* buff, int len) {
         QThread::msleep(receiverDelayMs);
-        // Copied here rather than inside Qt, so that a race checker sees the reads.
-        const std::vector<char> block(buff, buff + len);
-        got.append(block.data(), len);
+        got.append(buff, len);
         ++blocks;
         largest = std::max(largest, len);
     });
@@ -179,6 +179,87 @@ void TestReadThread::pendingReadDelivers()
     // Fewer bytes than asked for: the read ends 100 ms after the last one.
     QTRY_COMPARE(got, QByteArray("12345"));
     link.close();
+}
+
+void TestReadThread::bytesQueuedBeforeReaderStarts()
+{
+    PtyPair pty;
+    QVERIFY(pty.writeAll("early"));
+    // With the purge of open() failing the bytes are queued before the reader sets its mask, so no arrival
+    // announces them: a reader that waits before it looks finds them only at its wait's bound, by cancelling it.
+    LinkProbe::failNext(LinkProbe::Call::PurgeComm, 31);
+    WireLink link;
+    QByteArray got;
+    int cancelledBefore = -1;
+    connect(&link, &WireLink::readyRead, [&](char* buff, int len) {
+        got.append(buff, len);
+        cancelledBefore = LinkProbe::cancelledOperations();
+    });
+    QVERIFY(link.open(pty.slavePath()));
+    QTRY_COMPARE(got, QByteArray("early"));
+    QCOMPARE(cancelledBefore, 0);
+    link.close();
+}
+
+void TestReadThread::heldBlockKeepsItsBytes()
+{
+    PtyPair pty;
+    WireLink link;
+    QByteArray first;
+    QByteArray firstAfterwards;
+    QList<QByteArray> later;
+    connect(&link, &WireLink::readyRead, [&](char* buff, int len) {
+        if (!first.isEmpty()) {
+            later << QByteArray(buff, len);
+            return;
+        }
+        first = QByteArray(buff, len);
+        // Held while more blocks than there are buffers pass through a nested event loop, as a modal box
+        // from a write holds it.
+        for (int i = 0; i <= ReadThread::kSlots; ++i) {
+            const int before = later.size();
+            if (!pty.writeAll(QByteArray(50, char('b' + i))) ||
+                !QTest::qWaitFor([&] { return later.size() > before; }, 5000))
+                return;
+        }
+        firstAfterwards = QByteArray(buff, len);
+    });
+    QVERIFY(link.open(pty.slavePath()));
+    QVERIFY(pty.writeAll(QByteArray(50, 'a')));
+    QTRY_VERIFY(!firstAfterwards.isEmpty());
+    QCOMPARE(first, QByteArray(50, 'a'));
+    QCOMPARE(firstAfterwards, first);
+    QCOMPARE(later.join(), QByteArray(50, 'b') + QByteArray(50, 'c') + QByteArray(50, 'd') + QByteArray(50, 'e') +
+                               QByteArray(50, 'f'));
+    link.close();
+}
+
+void TestReadThread::misbehavingDriverWaits_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::newRow("wait never completed") << int(LinkProbe::WaitFault::NeverCompletes);
+    QTest::newRow("every wait aborted at once") << int(LinkProbe::WaitFault::AbortsAtOnce);
+}
+
+void TestReadThread::misbehavingDriverWaits()
+{
+    QFETCH(int, fault);
+    PtyPair pty;
+    WireLink link;
+    QByteArray got;
+    connect(&link, &WireLink::readyRead, [&got](char* buff, int len) { got.append(buff, len); });
+    LinkProbe::setWaitFault(LinkProbe::WaitFault(fault));
+    QVERIFY(link.open(pty.slavePath()));
+    QTest::qWait(100);
+    const quint64 before = LinkProbe::statusQueries();
+    QTest::qWait(300);
+    // Neither stalled nor spinning: a few queries a second, where a spinning loop makes many thousands.
+    QVERIFY2(LinkProbe::statusQueries() - before < 30,
+             qPrintable(QString::number(LinkProbe::statusQueries() - before)));
+    QVERIFY(pty.writeAll("bytes"));
+    QTRY_COMPARE(got, QByteArray("bytes"));
+    link.close();
+    QCOMPARE(LinkProbe::pendingOperations(), 0);
 }
 
 void TestReadThread::closeWhileWaitingForBytes()
@@ -340,17 +421,9 @@ void TestReadThread::hangUpOfOtherSide()
              qPrintable(QString::number(LinkProbe::statusQueries() - before)));
     QCOMPARE(read.count(), 0);
 
-    QStringList boxes;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&boxes] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            boxes << box->text();
-            box->done(QMessageBox::Ok);
-        }
-    });
-    closer.start(20);
+    ModalWatcher boxes;
     QCOMPARE(link.write("x", 1), 0);
-    QCOMPARE(boxes, QStringList{QStringLiteral("非法断开")});
+    QCOMPARE(boxes.seen, QStringList{QStringLiteral("box:Error:非法断开")});
 
     link.close();
     QCOMPARE(closed.count(), 1);

@@ -2,11 +2,11 @@
 #include "ptypair.h"
 #include "wirelink.h"
 
-#include <QApplication>
+#include <modalwatcher.h>
+
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryFile>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -19,30 +19,6 @@
 namespace {
 
 void* const kInvalid = reinterpret_cast<void*>(~quintptr(0));
-
-// Closes every message box that becomes modal and keeps what it said.
-class BoxCloser {
-public:
-    BoxCloser()
-    {
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                icons << box->icon();
-                owners << box->parentWidget();
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer.start();
-    }
-    QStringList texts;
-    QList<QMessageBox::Icon> icons;
-    QList<QWidget*> owners;
-
-private:
-    QTimer timer;
-};
 
 } // namespace
 
@@ -153,6 +129,7 @@ void TestWireLink::failedOpenReleasesPort_data()
     QTest::newRow("line setting refused") << int(LinkProbe::Call::SetCommState);
     QTest::newRow("time-outs unreadable") << int(LinkProbe::Call::GetCommTimeouts);
     QTest::newRow("time-outs refused") << int(LinkProbe::Call::SetCommTimeouts);
+    QTest::newRow("reader's events not created") << int(LinkProbe::Call::CreateEvent);
 }
 
 void TestWireLink::failedOpenReleasesPort()
@@ -191,11 +168,11 @@ void TestWireLink::openOfNonSerialFileReleasesIt()
 
 void TestWireLink::writeBeforeOpen()
 {
-    BoxCloser boxes;
+    ModalWatcher boxes;
     WireLink link;
     QCOMPARE(link.write("abc", 3), -1);
     QTest::qWait(50);
-    QVERIFY(boxes.texts.isEmpty());
+    QVERIFY(boxes.seen.isEmpty());
 }
 
 void TestWireLink::writeAtOnce()
@@ -240,16 +217,23 @@ void TestWireLink::writeErrors()
     PtyPair pty;
     WireLink link;
     QVERIFY(link.open(pty.slavePath()));
-    BoxCloser boxes;
+    ModalWatcher boxes;
+    QList<QMessageBox::Icon> icons;
+    QList<QWidget*> owners;
+    boxes.handler = [&](QWidget* w) {
+        icons << qobject_cast<QMessageBox*>(w)->icon();
+        owners << w->parentWidget();
+        ModalWatcher::acceptBox(w);
+    };
     LinkProbe::failNext(LinkProbe::Call::WriteFile, error);
     QCOMPARE(link.write("abc", 3), 0);
     if (message.isEmpty()) {
         QTest::qWait(50);
-        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(boxes.seen.isEmpty());
     } else {
-        QCOMPARE(boxes.texts, QStringList{message});
-        QCOMPARE(boxes.icons.value(0), QMessageBox::Critical);
-        QCOMPARE(boxes.owners.value(0), static_cast<QWidget*>(&link));
+        QCOMPARE(boxes.seen, QStringList{QStringLiteral("box:Error:") + message});
+        QCOMPARE(icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
+        QCOMPARE(owners, QList<QWidget*>{&link});
     }
     // The next write goes through again.
     QCOMPARE(link.write("d", 1), 1);
