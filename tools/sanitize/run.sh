@@ -5,7 +5,8 @@
 #   run.sh <...> <build-dir> all
 #
 # With `all` the whole project is built and every test of the sub-build runs, except those labelled
-# sanitize, fuzz or wincheck: they would start further sub-builds of their own.
+# sanitize, fuzz or wincheck, which would start further sub-builds of their own, and install, whose outside
+# project cannot load sanitized libraries without the sanitizer's runtime first.
 #
 # The flags go on this sub-build's command line only; the tree is reused, so a second run is incremental.
 # Suppressions, each used when present next to this script: thread.supp (ThreadSanitizer), address.supp
@@ -110,7 +111,7 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 status=0
 if [ "${targets[*]}" = all ]; then
     cmake --build . -j "$jobs"
-    ctest -LE '^(sanitize|fuzz|wincheck)$' -j "$jobs" --output-on-failure --no-tests=error || status=$?
+    ctest -LE '^(sanitize|fuzz|wincheck|install)$' -j "$jobs" --output-on-failure --no-tests=error || status=$?
 else
     cmake --build . -j "$jobs" --target "${targets[@]}"
     pattern=$(IFS='|'; echo "^(${targets[*]})\$")
