@@ -78,7 +78,8 @@ void CameraWatch::check()
             now.insert(named, info.canonicalFilePath() + QLatin1Char('@') +
                                   QString::number(info.metadataChangeTime().toMSecsSinceEpoch()));
     }
-    const bool first = d->seen.isEmpty() && !d->timer.isActive();
+    // The look start() makes before its timer runs only learns what is there.
+    const bool first = !d->timer.isActive();
     const QHash<QString, QString> before = d->seen;
     d->seen = now;
     d->checking = false;
@@ -97,11 +98,6 @@ void CameraWatch::check()
             emit appeared(it.key());
         }
     }
-}
-
-QStringList CameraWatch::present() const
-{
-    return d->seen.keys();
 }
 
 bool CameraWatch::isThere(const QString& port) const

@@ -29,8 +29,6 @@ public:
     void stop();
     // Looks now. The first look after start() only learns what is there.
     void check();
-    // Ports as found at the last look.
-    QStringList present() const;
     // Whether a port is there now; a look of its own, which reports nothing.
     bool isThere(const QString& port) const;
 

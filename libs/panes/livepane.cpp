@@ -332,6 +332,16 @@ void LivePane::setVideoExtendParam(char* param)
     updateAlarm();
 }
 
+QString LivePane::temperatureText(double tenths)
+{
+    return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1));
+}
+
+QString LivePane::noTemperaturesText()
+{
+    return tr("The camera reports no temperatures in a known layout.");
+}
+
 void LivePane::showSpots(const PictureSpots& spots)
 {
     if (!spots.valid) {
@@ -340,9 +350,8 @@ void LivePane::showSpots(const PictureSpots& spots)
     }
     QString hotText, coldText;
     if (d->readings.valid) {
-        auto text = [](double tenths) { return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
-        hotText = text(d->readings.temperatureOfIndex(spots.hotIndex));
-        coldText = text(d->readings.temperatureOfIndex(spots.coldIndex));
+        hotText = temperatureText(d->readings.temperatureOfIndex(spots.hotIndex));
+        coldText = temperatureText(d->readings.temperatureOfIndex(spots.coldIndex));
     }
     d->view->setSpots(spots.hottest, hotText, spots.coldest, coldText);
 }
@@ -357,7 +366,7 @@ void LivePane::showReadings()
     QLabel* const values[] = {d->lblMax, d->lblMin, d->lblCentre};
     if (layout == Layout::Unknown) {
         if (changed) {
-            const QString why = tr("The camera reports no temperatures in a known layout.");
+            const QString why = noTemperaturesText();
             for (QLabel* label : values) {
                 label->setText(QStringLiteral("\u2014"));
                 label->setToolTip(why);
@@ -368,7 +377,6 @@ void LivePane::showReadings()
             updateAlarmBoxes();
         }
     } else {
-        auto temperature = [](qint16 tenths) { return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1)); };
         if (changed) {
             for (QLabel* label : values)
                 label->setToolTip(QString());
@@ -378,13 +386,13 @@ void LivePane::showReadings()
         }
         // Labels are set only when their value changes: most frames change few of them.
         if (changed || now.maxTemp != shown.maxTemp)
-            d->lblMax->setText(temperature(now.maxTemp));
+            d->lblMax->setText(temperatureText(now.maxTemp));
         if (changed || now.minTemp != shown.minTemp)
-            d->lblMin->setText(temperature(now.minTemp));
+            d->lblMin->setText(temperatureText(now.minTemp));
         if (changed || now.centreTemp != shown.centreTemp)
-            d->lblCentre->setText(temperature(now.centreTemp));
+            d->lblCentre->setText(temperatureText(now.centreTemp));
         if (changed || now.scaleLow != shown.scaleLow || now.scaleHigh != shown.scaleHigh)
-            d->bar->setLabels(temperature(now.scaleHigh), temperature(now.scaleLow));
+            d->bar->setLabels(temperatureText(now.scaleHigh), temperatureText(now.scaleLow));
     }
     shown = now;
 
@@ -454,7 +462,7 @@ void LivePane::updateAlarmBoxes()
 {
     // Without temperatures from the camera there is nothing to watch; the switches keep their state.
     const bool known = temperaturesKnown();
-    const QString why = known ? QString() : tr("The camera reports no temperatures in a known layout.");
+    const QString why = known ? QString() : noTemperaturesText();
     d->chkAlarm->setEnabled(known);
     d->chkAlarm->setToolTip(why);
     for (QCheckBox* sub : {d->chkSound, d->chkLog, d->chkMin, d->chkMax}) {
@@ -479,8 +487,7 @@ void LivePane::updateAlarm()
     if (indicator != d->indicator) {
         d->indicator = indicator;
         d->view->setAlarm(indicator > 1);
-        d->lblAlarm->setToolTip(indicator == -2 ? tr("The camera reports no temperatures in a known layout.")
-                                                : QString());
+        d->lblAlarm->setToolTip(indicator == -2 ? noTemperaturesText() : QString());
         if (indicator == -2) {
             d->lblAlarm->setText(tr("No temperatures to watch"));
             d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));

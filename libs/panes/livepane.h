@@ -59,6 +59,8 @@ private:
     void showReadings();
     void showSpots(const PictureSpots& spots);
     void updateAlarmBoxes();
+    static QString temperatureText(double tenths);
+    static QString noTemperaturesText();
 
     class Private;
     Private* d;
