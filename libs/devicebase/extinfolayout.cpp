@@ -24,9 +24,9 @@ constexpr std::array<quint32, 256> table = crcTable();
 
 } // namespace
 
-quint32 ExtInfoLayout::crc32(const char* data, int size)
+quint32 ExtInfoLayout::crc32(const char* data, int size, quint32 before)
 {
-    quint32 c = 0xFFFFFFFFu;
+    quint32 c = before ^ 0xFFFFFFFFu;
     for (int i = 0; i < size; ++i)
         c = table[(c ^ static_cast<uchar>(data[i])) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;

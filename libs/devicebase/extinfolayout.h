@@ -34,8 +34,9 @@ constexpr int End = 36; // bytes of the record the layout covers
 
 constexpr quint16 Version = 1;
 
-// CRC-32 (IEEE 802.3, as zlib computes it) of `size` bytes.
-DEVICEBASE_EXPORT quint32 crc32(const char* data, int size);
+// CRC-32 (IEEE 802.3, as zlib computes it) of `size` bytes; pass the CRC of what came before to
+// continue over data in pieces.
+DEVICEBASE_EXPORT quint32 crc32(const char* data, int size, quint32 before = 0);
 // True when the record of `size` bytes carries this layout: signature, version and check value.
 DEVICEBASE_EXPORT bool recognise(const char* record, int size);
 // Writes signature, version and check value over the fields already in place.
