@@ -11,6 +11,7 @@
 #include <archivepane.h>
 #include <junction.h>
 #include <livepane.h>
+#include <playbackpane.h>
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -49,6 +51,19 @@ const char* const kindFile = QT_TRANSLATE_NOOP("MainWindow", "File");
 const char* const kindVideo = QT_TRANSLATE_NOOP("MainWindow", "Video");
 
 using DM = DeviceManager;
+
+// A filled dot in the colour of the alarm, drawn rather than shipped: no picture of the set fits.
+QIcon recordIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(activeColour);
+    painter.drawEllipse(QRectF(7, 7, 18, 18));
+    return QIcon(pixmap);
+}
 
 } // namespace
 
@@ -158,6 +173,11 @@ void MainWindow::initAction()
     m_actionClose = new QAction(QIcon(QStringLiteral(":/image/exit3.png")), tr("Close"));
     m_actionManual = new QAction(QIcon(QStringLiteral(":/image/manual.png")), tr("User Manual"));
     m_actionCapture->setEnabled(false);
+    m_actionOpenRecording = new QAction(QIcon(QStringLiteral(":/image/video.png")), tr("Open Recording..."));
+    m_actionRecord = new QAction(recordIcon(), tr("Record"));
+    m_actionRecord->setCheckable(true);
+    m_actionRecord->setToolTip(tr("Keep every frame of the camera in a recording in the history folder"));
+    m_actionRecord->setEnabled(false);
 }
 
 void MainWindow::initWidget()
@@ -177,6 +197,8 @@ void MainWindow::initWidget()
     fileMenu->addAction(m_actionDisconnect);
     // Capture sits where users look for it; it is enabled only while it can do something.
     fileMenu->addAction(m_actionCapture);
+    fileMenu->addAction(m_actionOpenRecording);
+    fileMenu->addAction(m_actionRecord);
     fileMenu->addAction(m_actionOption);
     fileMenu->addAction(m_actionClose);
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
@@ -237,6 +259,8 @@ void MainWindow::initConnection()
     for (QAction* action :
          {m_actionConnect, m_actionCapture, m_actionDisconnect, m_actionClose, m_actionOption, m_actionManual})
         connect(action, &QAction::triggered, this, &MainWindow::slotActionTriggered);
+    connect(m_actionRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
+    connect(m_actionOpenRecording, &QAction::triggered, this, &MainWindow::chooseRecording);
     connect(m_treeWidget, &QTreeWidget::itemActivated, this, &MainWindow::on_m_treeWidget_itemActivated);
 
     connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
@@ -317,8 +341,73 @@ void MainWindow::closeAllModes()
 
 void MainWindow::updateCaptureEnabled()
 {
-    auto* live = qobject_cast<LivePane*>(m_mdiArea->activeSubWindow());
-    m_actionCapture->setEnabled(live && live->mode() == DM::UsbVideo && live->hasPicture());
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    auto* live = qobject_cast<LivePane*>(active);
+    auto* playback = qobject_cast<PlaybackPane*>(active);
+    const bool usbLive = live && live->mode() == DM::UsbVideo;
+    m_actionCapture->setEnabled((usbLive && live->hasPicture()) || (playback && playback->hasPicture()));
+    // The USB camera's pane records wherever the active window is, so Stop stays within reach.
+    auto* camera = qobject_cast<LivePane*>(findModeWindow(DM::UsbVideo));
+    const bool recording = camera && camera->isRecording();
+    m_actionRecord->setEnabled(usbLive || recording);
+    m_actionRecord->setChecked(recording);
+    m_actionRecord->setText(recording ? tr("Stop Recording") : tr("Record"));
+    m_actionRecord->setIcon(recording ? QIcon(QStringLiteral(":/image/stop2.png")) : recordIcon());
+}
+
+void MainWindow::toggleRecording(bool on)
+{
+    auto* camera = qobject_cast<LivePane*>(findModeWindow(DM::UsbVideo));
+    if (!camera) {
+        updateCaptureEnabled();
+        return;
+    }
+    if (!on) {
+        camera->stopRecording();
+        return;
+    }
+    if (camera->startRecording()) {
+        m_statusLabel->setText(tr("Recording to %1").arg(QDir::toNativeSeparators(camera->recordingFileName())));
+        return;
+    }
+    updateCaptureEnabled();
+    QMessageBox::warning(this, QString(), tr("The recording could not start: %1").arg(camera->recordingError()),
+                         QMessageBox::Ok);
+}
+
+void MainWindow::chooseRecording()
+{
+    const QString history = m_optionParam.historyFilesPath;
+    QFileDialog dialog(this, tr("Open Recording"), QFileInfo(history).isDir() ? history : QString(),
+                       tr("KM420 recordings (*.km420rec);;All files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openRecording(dialog.selectedFiles().constFirst());
+}
+
+bool MainWindow::openRecording(const QString& path)
+{
+    auto* pane = new PlaybackPane(m_optionParam.language, nullptr);
+    if (!pane->openRecording(path)) {
+        const QString why = pane->errorString();
+        delete pane;
+        QMessageBox::warning(this, QString(),
+                             tr("The recording %1 cannot be opened: %2").arg(QDir::toNativeSeparators(path), why),
+                             QMessageBox::Ok);
+        return false;
+    }
+    pane->setCaptureAction(m_actionCapture);
+    connect(pane, &PlaybackPane::pictureShown, this, [this] { updateCaptureEnabled(); });
+    connect(pane, &ChildPane::subClose, pane, &QWidget::close);
+    pane->setWindowFlags(Qt::FramelessWindowHint);
+    pane->setAttribute(Qt::WA_DeleteOnClose);
+    pane->setWindowTitle(QFileInfo(path).fileName());
+    m_mdiArea->addSubWindow(pane);
+    pane->showMaximized();
+    m_mdiArea->setActiveSubWindow(pane);
+    updateCaptureEnabled();
+    return true;
 }
 
 void MainWindow::slotShowFinished()
@@ -393,8 +482,25 @@ ChildPane* MainWindow::activateModeWindow(DeviceManager::Mode mode)
             auto* pane = new LivePane(mode, m_optionParam.language, nullptr, Qt::WindowFlags());
             pane->setOptionsParam(m_optionParam);
             connect(pane, &LivePane::updateOptionParam, this, &MainWindow::slotLivePaneUpdateOptionParam);
-            if (mode == DM::UsbVideo)
+            if (mode == DM::UsbVideo) {
                 pane->setCaptureAction(m_actionCapture);
+                pane->setRecordAction(m_actionRecord);
+                connect(pane, &LivePane::recordingChanged, this, [this, pane](bool recording) {
+                    updateCaptureEnabled();
+                    if (!recording)
+                        m_statusLabel->setText(
+                            tr("Recording saved: %1").arg(QDir::toNativeSeparators(pane->recordingFileName())));
+                });
+                connect(pane, &LivePane::recordingStopped, this, [this](const QString& file, const QString& reason) {
+                    // Told after the frame that stopped it has gone its way.
+                    QTimer::singleShot(0, this, [this, file, reason] {
+                        QMessageBox::warning(this, QString(),
+                                             tr("Recording stopped: %1\nWhat was recorded is kept in %2.")
+                                                 .arg(reason, QDir::toNativeSeparators(file)),
+                                             QMessageBox::Ok);
+                    });
+                });
+            }
             connect(pane, &LivePane::pictureShown, this, [this] { updateCaptureEnabled(); });
             window = pane;
         } else {
@@ -544,11 +650,11 @@ void MainWindow::capture()
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
     if (!active)
         return;
-    auto* pane = qobject_cast<ChildPane*>(active);
-    if (!pane || pane->mode() != DM::UsbVideo)
-        return;
-    QPointer<LivePane> live = qobject_cast<LivePane*>(pane);
-    if (!live)
+    QPointer<PlaybackPane> playback = qobject_cast<PlaybackPane*>(active);
+    QPointer<LivePane> live = qobject_cast<LivePane*>(active);
+    if (live && live->mode() != DM::UsbVideo)
+        live = nullptr;
+    if (!live && !playback)
         return;
 
     const QString history = m_optionParam.historyFilesPath;
@@ -561,7 +667,7 @@ void MainWindow::capture()
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".png");
     // The camera may have gone, and its pane with it, while the dialog was open.
-    const bool saved = live && live->SaveToPicture(name);
+    const bool saved = live ? live->SaveToPicture(name) : playback && playback->SaveToPicture(name);
     if (saved)
         QMessageBox::information(this, QString(), tr("Picture saved successfully."), QMessageBox::Ok);
     else

@@ -50,6 +50,10 @@ public:
     QAction* actionOption() const { return m_actionOption; }
     QAction* actionClose() const { return m_actionClose; }
     QAction* actionCapture() const { return m_actionCapture; }
+    QAction* actionRecord() const { return m_actionRecord; }
+    QAction* actionOpenRecording() const { return m_actionOpenRecording; }
+    // Opens a recording in a playback pane; false (after telling the user) when it cannot be read.
+    bool openRecording(const QString& path);
     QAction* actionManual() const { return m_actionManual; }
     const OptionParam& optionParam() const { return m_optionParam; }
 
@@ -95,6 +99,8 @@ private:
     void updateCaptureEnabled();
 
     void capture();
+    void toggleRecording(bool on);
+    void chooseRecording();
     void showOptions();
     void openManual();
 
@@ -110,6 +116,8 @@ private:
     QAction* m_actionOption = nullptr;
     QAction* m_actionClose = nullptr;
     QAction* m_actionCapture = nullptr;
+    QAction* m_actionRecord = nullptr;
+    QAction* m_actionOpenRecording = nullptr;
     QAction* m_actionManual = nullptr;
     OptionParam m_optionParam;
 

@@ -9,13 +9,16 @@
 #include "pictureview.h"
 
 #include <km420frame.h>
+#include <recordingwriter.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,11 +27,11 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <array>
@@ -106,6 +109,12 @@ public:
     int indicator = -1;
     bool silenced = false;
     QTimer soundTimer;
+
+    RecordingWriter recorder;
+    QString recordingError;
+    QToolButton* btnRecord = nullptr;
+    QLabel* lblRecording = nullptr;
+    QTimer recordingTimer;
 
     QPixmap picture;
     quint64 framesShown = 0;
@@ -268,6 +277,8 @@ void LivePane::initConnection()
     connect(&d->soundTimer, &QTimer::timeout, this, [] { QApplication::beep(); });
     d->statsTimer.setInterval(statsIntervalMs);
     connect(&d->statsTimer, &QTimer::timeout, this, &LivePane::updateStats);
+    d->recordingTimer.setInterval(statsIntervalMs);
+    connect(&d->recordingTimer, &QTimer::timeout, this, &LivePane::updateRecordingLabel);
 }
 
 void LivePane::initAction() {}
@@ -325,6 +336,8 @@ void LivePane::setVideoExtendParam(char* param)
 {
     if (!param)
         return;
+    if (d->recorder.isRecording())
+        recordFrame(param);
     std::memcpy(d->lastHead.data(), param, d->lastHead.size());
     d->readings = LiveReadings::fromRecord(param);
     showReadings();
@@ -579,6 +592,108 @@ void LivePane::setCaptureAction(QAction* action)
     if (action)
         d->btnCapture->setDefaultAction(action);
     d->btnCapture->setVisible(action != nullptr);
+}
+
+void LivePane::setRecordAction(QAction* action)
+{
+    if (!d->btnRecord) {
+        d->lblRecording = new QLabel;
+        d->lblRecording->setObjectName(QStringLiteral("lblRecording"));
+        d->lblRecording->setVisible(false);
+        addToolWidget(d->lblRecording);
+        d->btnRecord = new QToolButton;
+        d->btnRecord->setObjectName(QStringLiteral("btnRecord"));
+        d->btnRecord->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        addToolWidget(d->btnRecord);
+    }
+    if (action)
+        d->btnRecord->setDefaultAction(action);
+    d->btnRecord->setVisible(action != nullptr);
+}
+
+bool LivePane::startRecording()
+{
+    if (d->recorder.isRecording())
+        return true;
+    d->recordingError.clear();
+    const QString folder = d->options.historyFilesPath;
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        d->recordingError = tr("The history folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path = QDir(folder).filePath(QStringLiteral("camdesk-%1.km420rec").arg(stamp));
+    for (int n = 2; QFileInfo::exists(path) && n < 100; ++n)
+        path = QDir(folder).filePath(QStringLiteral("camdesk-%1-%2.km420rec").arg(stamp).arg(n));
+    if (!d->recorder.open(path, QStringLiteral("KM420 (USB video)"))) {
+        d->recordingError = d->recorder.errorString();
+        return false;
+    }
+    qCInfo(lcPanesLive) << "recording to" << path;
+    d->recordingTimer.start();
+    updateRecordingLabel();
+    emit recordingChanged(true);
+    return true;
+}
+
+void LivePane::stopRecording()
+{
+    if (!d->recorder.isRecording())
+        return;
+    d->recorder.close();
+    d->recordingTimer.stop();
+    updateRecordingLabel();
+    emit recordingChanged(false);
+}
+
+bool LivePane::isRecording() const
+{
+    return d->recorder.isRecording();
+}
+
+QString LivePane::recordingFileName() const
+{
+    return d->recorder.fileName();
+}
+
+QString LivePane::recordingError() const
+{
+    return d->recordingError;
+}
+
+void LivePane::recordFrame(const char* record)
+{
+    // The parameters in force are those this pane sent; what the camera uses otherwise is unknown here.
+    RecordedParameters parameters;
+    if (d->sent) {
+        parameters.known = true;
+        parameters.alarmHighTenths = d->sent->high;
+        parameters.alarmLowTenths = d->sent->low;
+        parameters.emissivityHundredths = d->sent->emissivity;
+    }
+    if (d->recorder.append(record, parameters))
+        return;
+    d->recordingError = d->recorder.errorString();
+    qCWarning(lcPanesLive) << "recording stopped:" << d->recordingError;
+    d->recordingTimer.stop();
+    updateRecordingLabel();
+    emit recordingChanged(false);
+    emit recordingStopped(d->recorder.fileName(), d->recordingError);
+}
+
+void LivePane::updateRecordingLabel()
+{
+    if (!d->lblRecording)
+        return;
+    const bool on = d->recorder.isRecording();
+    d->lblRecording->setVisible(on);
+    if (!on)
+        return;
+    const qint64 seconds = d->recorder.elapsedUs() / 1000000;
+    const QString time = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    d->lblRecording->setText(
+        QStringLiteral("\u25CF %1  %2").arg(time, QLocale().formattedDataSize(d->recorder.bytesWritten(), 1)));
+    d->lblRecording->setToolTip(QDir::toNativeSeparators(d->recorder.fileName()));
 }
 
 bool LivePane::hasPicture() const { return !d->picture.isNull(); }

@@ -36,6 +36,16 @@ public:
 
     // Offers the owner's capture action as a button on the pane (the action stays the owner's).
     void setCaptureAction(QAction* action);
+    // Offers the owner's record action as a button on the pane, with the recording's time and size.
+    void setRecordAction(QAction* action);
+
+    // Starts keeping every frame, exactly as received, in a new time-stamped recording in the history
+    // folder; false with recordingError() when it cannot.
+    bool startRecording();
+    void stopRecording();
+    bool isRecording() const;
+    QString recordingFileName() const;
+    QString recordingError() const;
 
     bool hasPicture() const;
     QPixmap picture() const;
@@ -49,6 +59,9 @@ signals:
     void updateOptionParam(const OptionParam& param);
     // A picture has been shown; hasPicture() changes from false to true with the first one.
     void pictureShown();
+    void recordingChanged(bool recording);
+    // The recording stopped by itself (disk low, a failed write); what was written is kept.
+    void recordingStopped(const QString& fileName, const QString& reason);
 
 private:
     void onOptionToggled();
@@ -59,6 +72,8 @@ private:
     void showReadings();
     void showSpots(const PictureSpots& spots);
     void updateAlarmBoxes();
+    void updateRecordingLabel();
+    void recordFrame(const char* record);
     static QString temperatureText(double tenths);
     static QString noTemperaturesText();
 

@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(actionTexts(w->menuBar()->actions()), (QStringList{"File", "Help"}));
         QMenu* file = w->menuBar()->actions().at(0)->menu();
         QMenu* help = w->menuBar()->actions().at(1)->menu();
-        QCOMPARE(actionTexts(file->actions()), (QStringList{"Connect", "Disconnect", "Capture", "Option", "Close"}));
+        QCOMPARE(actionTexts(file->actions()),
+                 (QStringList{"Connect", "Disconnect", "Capture", "Open Recording...", "Record", "Option", "Close"}));
         QCOMPARE(actionTexts(help->actions()), QStringList{"User Manual"});
         QVERIFY(w->actionConnect()->isEnabled());
         QVERIFY(!w->actionDisconnect()->isEnabled());

@@ -24,7 +24,8 @@
 namespace {
 
 // The folders whose texts go into the one catalogue the program loads.
-const QStringList sourceFolders{QStringLiteral("app"), QStringLiteral("lensfeed"), QStringLiteral("libs/panes")};
+const QStringList sourceFolders{QStringLiteral("app"), QStringLiteral("lensfeed"), QStringLiteral("libs/panes"),
+                                QStringLiteral("libs/recording")};
 
 struct Message {
     QString context;

@@ -9,6 +9,8 @@
 #include <junction.h>
 #include <km420frame.h>
 #include <livepane.h>
+#include <playbackpane.h>
+#include <recordingreader.h>
 #include <thermalscene.h>
 
 #include <QAction>
@@ -190,6 +192,77 @@ private slots:
         QImage saved(target);
         QCOMPARE(saved.size(), QSize(80, 108));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Every frame that reached the pane while recording is in the file, byte for byte and in order,
+    // and the recording opens in a playback pane whose picture Capture can save.
+    void recordsAndPlaysBack()
+    {
+        MainWindow* w = startWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
+        LivePane* pane = usbPane();
+        QVERIFY(pane);
+        OptionParam options = pane->optionsParam();
+        options.historyFilesPath = m_dir.filePath(QStringLiteral("history"));
+        pane->setOptionsParam(options);
+        QTRY_VERIFY_WITH_TIMEOUT(w->actionRecord()->isEnabled(), 5000);
+
+        QList<QByteArray> received;
+        w->actionRecord()->trigger();
+        // Connected before any event runs, so both see the same frames.
+        const auto collector = connect(w->junction(), &Junction::updateExtendParam, this,
+                                       [&](char* record) { received << QByteArray(record, Km420Frame::Size); });
+        QVERIFY(pane->isRecording());
+        QVERIFY(w->actionRecord()->isChecked());
+        QTRY_VERIFY_WITH_TIMEOUT(received.size() >= 8, 10000);
+        QTRY_VERIFY(pane->findChild<QLabel*>(QStringLiteral("lblRecording"))->text().startsWith(QChar(0x25CF)));
+        w->actionRecord()->trigger();
+        disconnect(collector);
+        QVERIFY(!pane->isRecording());
+        QVERIFY(!w->actionRecord()->isChecked());
+        QVERIFY(w->statusLabel()->text().startsWith(QStringLiteral("Recording saved: ")));
+
+        const QString path = pane->recordingFileName();
+        QCOMPARE(QFileInfo(path).dir().absolutePath(), QDir(options.historyFilesPath).absolutePath());
+        RecordingReader reader;
+        QVERIFY2(reader.open(path), qPrintable(reader.errorString()));
+        QCOMPARE(reader.frames(), received.size());
+        qint64 previous = -1;
+        for (int i = 0; i < reader.frames(); ++i) {
+            RecordedFrame frame;
+            QVERIFY(reader.frame(i, &frame));
+            QVERIFY2(frame.record == received.at(i), qPrintable(QStringLiteral("frame %1 differs").arg(i)));
+            QVERIFY(frame.arrivalUs > previous);
+            previous = frame.arrivalUs;
+            QVERIFY(!frame.parameters.known); // nothing was sent to the camera
+        }
+
+        QVERIFY(w->openRecording(path));
+        auto* playback = qobject_cast<PlaybackPane*>(w->findChild<QMdiArea*>()->activeSubWindow());
+        QVERIFY(playback);
+        QVERIFY(playback->hasPicture());
+        QTRY_VERIFY(w->actionCapture()->isEnabled());
+        QVERIFY(w->grab().save(artifactPath(QStringLiteral("mainwindow-playback.png"))));
+        const QString target = m_dir.filePath(QStringLiteral("from-recording.png"));
+        ModalWatcher watcher;
+        watcher.handler = [&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+                ModalWatcher::chooseFile(dialog, target);
+            else
+                ModalWatcher::acceptBox(modal);
+        };
+        w->actionCapture()->trigger();
+        QVERIFY(watcher.seen.contains(QStringLiteral("box::Picture saved successfully.")));
+        QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32),
+                 playback->picture().toImage().convertToFormat(QImage::Format_RGB32));
+
+        // Not a recording: told, and no pane is left behind.
+        const int panes = w->findChild<QMdiArea*>()->subWindowList().size();
+        watcher.handler = ModalWatcher::acceptBox;
+        QVERIFY(!w->openRecording(target));
+        QCOMPARE(watcher.seen.size(), 3);
+        QVERIFY(watcher.seen.last().startsWith(QStringLiteral("box::The recording ")));
+        QCOMPARE(w->findChild<QMdiArea*>()->subWindowList().size(), panes);
     }
 
     // Plug and play: the camera is opened when it appears, also while the disk window is open; after
