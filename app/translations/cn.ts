@@ -232,6 +232,10 @@
         <source>hot</source>
         <translation>热</translation>
     </message>
+    <message>
+        <source>The history folder %1 cannot be created.</source>
+        <translation>无法创建历史文件夹 %1。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -347,6 +351,52 @@
         <source>Camera found on %1</source>
         <translation>在 %1 上找到相机</translation>
     </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>打开录像...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>Keep every frame of the camera in a recording in the history folder</source>
+        <translation>将相机的每一帧录制到历史文件夹中的录像文件</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录像</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>正在录像到 %1</translation>
+    </message>
+    <message>
+        <source>The recording could not start: %1</source>
+        <translation>无法开始录像：%1</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>打开录像</translation>
+    </message>
+    <message>
+        <source>KM420 recordings (*.km420rec);;All files (*)</source>
+        <translation>KM420 录像 (*.km420rec);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <translation>无法打开录像 %1：%2</translation>
+    </message>
+    <message>
+        <source>Recording saved: %1</source>
+        <translation>录像已保存：%1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded is kept in %2.</source>
+        <translation>录像已停止：%1
+已录制的内容保存在 %2 中。</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -405,6 +455,164 @@
     <message>
         <source>Choose path</source>
         <translation>选择路径</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPane</name>
+    <message>
+        <source>Playback</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>No recording open</source>
+        <translation>未打开录像</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>测量值</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最高温度：</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最低温度：</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>中心温度：</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>帧：</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>时间：</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>播放（空格键）</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Previous frame (Left)</source>
+        <translation>上一帧（左方向键）</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>上一帧</translation>
+    </message>
+    <message>
+        <source>Next frame (Right)</source>
+        <translation>下一帧（右方向键）</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>下一帧</translation>
+    </message>
+    <message>
+        <source>Position in the recording</source>
+        <translation>录像中的位置</translation>
+    </message>
+    <message>
+        <source>Playback speed</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>尽可能快</translation>
+    </message>
+    <message>
+        <source>Colours of the picture</source>
+        <translation>图像颜色</translation>
+    </message>
+    <message>
+        <source>As recorded</source>
+        <translation>与录制时相同</translation>
+    </message>
+    <message>
+        <source>Palette %1</source>
+        <translation>调色板 %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>暂停（空格键）</translation>
+    </message>
+    <message>
+        <source>Playback: %1</source>
+        <translation>回放：%1</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>相机未以已知格式报告温度。</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>热</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>冷</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged frames skipped</source>
+        <translation>
+            <numerusform>已跳过 %n 个损坏的帧</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>The recording holds no frame that can be read.</source>
+        <translation>录像中没有可读取的帧。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>This is not a KM420 recording.</source>
+        <translation>这不是 KM420 录像文件。</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header is damaged.</source>
+        <translation>录像的文件头已损坏。</translation>
+    </message>
+    <message>
+        <source>The recording has a format version this program does not read (%1).</source>
+        <translation>本程序无法读取此录像的格式版本（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Less than %1 MB is free on the disk.</source>
+        <translation>磁盘可用空间不足 %1 MB。</translation>
     </message>
 </context>
 </TS>

@@ -232,6 +232,10 @@
         <source>hot</source>
         <translation>heiß</translation>
     </message>
+    <message>
+        <source>The history folder %1 cannot be created.</source>
+        <translation>Der Ordner für Verlaufsdateien %1 kann nicht erstellt werden.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -347,6 +351,52 @@
         <source>Camera found on %1</source>
         <translation>Kamera gefunden an %1</translation>
     </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Aufzeichnung öffnen...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Keep every frame of the camera in a recording in the history folder</source>
+        <translation>Jedes Bild der Kamera als Aufzeichnung im Ordner für Verlaufsdateien speichern</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Aufzeichnung in %1</translation>
+    </message>
+    <message>
+        <source>The recording could not start: %1</source>
+        <translation>Die Aufzeichnung konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Aufzeichnung öffnen</translation>
+    </message>
+    <message>
+        <source>KM420 recordings (*.km420rec);;All files (*)</source>
+        <translation>KM420-Aufzeichnungen (*.km420rec);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <translation>Die Aufzeichnung %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Recording saved: %1</source>
+        <translation>Aufzeichnung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded is kept in %2.</source>
+        <translation>Aufzeichnung abgebrochen: %1
+Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -405,6 +455,165 @@
     <message>
         <source>Choose path</source>
         <translation>Ordner auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPane</name>
+    <message>
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>No recording open</source>
+        <translation>Keine Aufzeichnung geöffnet</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Maximum:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Minimum:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Mitte:</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>Abspielen (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Previous frame (Left)</source>
+        <translation>Vorheriges Bild (Pfeil links)</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Next frame (Right)</source>
+        <translation>Nächstes Bild (Pfeil rechts)</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Position in the recording</source>
+        <translation>Position in der Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Playback speed</source>
+        <translation>Wiedergabegeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>So schnell wie möglich</translation>
+    </message>
+    <message>
+        <source>Colours of the picture</source>
+        <translation>Farben des Bildes</translation>
+    </message>
+    <message>
+        <source>As recorded</source>
+        <translation>Wie aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Palette %1</source>
+        <translation>Palette %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>Pause (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Playback: %1</source>
+        <translation>Wiedergabe: %1</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>Die Kamera meldet keine Temperaturen in einem bekannten Format.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>heiß</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>kalt</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged frames skipped</source>
+        <translation>
+            <numerusform>%n beschädigtes Bild übersprungen</numerusform>
+            <numerusform>%n beschädigte Bilder übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>The recording holds no frame that can be read.</source>
+        <translation>Die Aufzeichnung enthält kein lesbares Bild.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>This is not a KM420 recording.</source>
+        <translation>Dies ist keine KM420-Aufzeichnung.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header is damaged.</source>
+        <translation>Der Dateikopf der Aufzeichnung ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The recording has a format version this program does not read (%1).</source>
+        <translation>Die Aufzeichnung hat eine Formatversion, die dieses Programm nicht lesen kann (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Less than %1 MB is free on the disk.</source>
+        <translation>Auf dem Datenträger sind weniger als %1 MB frei.</translation>
     </message>
 </context>
 </TS>

@@ -232,6 +232,10 @@
         <source>hot</source>
         <translation>caliente</translation>
     </message>
+    <message>
+        <source>The history folder %1 cannot be created.</source>
+        <translation>No se puede crear la carpeta del historial %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -347,6 +351,52 @@
         <source>Camera found on %1</source>
         <translation>Cámara encontrada en %1</translation>
     </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Abrir grabación...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Keep every frame of the camera in a recording in the history folder</source>
+        <translation>Guardar cada fotograma de la cámara en una grabación en la carpeta del historial</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Grabando en %1</translation>
+    </message>
+    <message>
+        <source>The recording could not start: %1</source>
+        <translation>No se pudo iniciar la grabación: %1</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Abrir grabación</translation>
+    </message>
+    <message>
+        <source>KM420 recordings (*.km420rec);;All files (*)</source>
+        <translation>Grabaciones KM420 (*.km420rec);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <translation>No se puede abrir la grabación %1: %2</translation>
+    </message>
+    <message>
+        <source>Recording saved: %1</source>
+        <translation>Grabación guardada: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded is kept in %2.</source>
+        <translation>Grabación detenida: %1
+Lo grabado hasta ese momento se conserva en %2.</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -405,6 +455,165 @@
     <message>
         <source>Choose path</source>
         <translation>Seleccionar carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPane</name>
+    <message>
+        <source>Playback</source>
+        <translation>Reproducción</translation>
+    </message>
+    <message>
+        <source>No recording open</source>
+        <translation>Ninguna grabación abierta</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Máxima:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Mínima:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centro:</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Fotograma:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>Reproducir (Espacio)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Previous frame (Left)</source>
+        <translation>Fotograma anterior (Flecha izquierda)</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>Fotograma anterior</translation>
+    </message>
+    <message>
+        <source>Next frame (Right)</source>
+        <translation>Fotograma siguiente (Flecha derecha)</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Fotograma siguiente</translation>
+    </message>
+    <message>
+        <source>Position in the recording</source>
+        <translation>Posición en la grabación</translation>
+    </message>
+    <message>
+        <source>Playback speed</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>Lo más rápido posible</translation>
+    </message>
+    <message>
+        <source>Colours of the picture</source>
+        <translation>Colores de la imagen</translation>
+    </message>
+    <message>
+        <source>As recorded</source>
+        <translation>Como se grabó</translation>
+    </message>
+    <message>
+        <source>Palette %1</source>
+        <translation>Paleta %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>Pausa (Espacio)</translation>
+    </message>
+    <message>
+        <source>Playback: %1</source>
+        <translation>Reproducción: %1</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>La cámara no informa temperaturas en un formato conocido.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caliente</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>frío</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged frames skipped</source>
+        <translation>
+            <numerusform>%n fotograma dañado omitido</numerusform>
+            <numerusform>%n fotogramas dañados omitidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>The recording holds no frame that can be read.</source>
+        <translation>La grabación no contiene ningún fotograma legible.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>This is not a KM420 recording.</source>
+        <translation>El archivo no es una grabación KM420.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header is damaged.</source>
+        <translation>El encabezado de la grabación está dañado.</translation>
+    </message>
+    <message>
+        <source>The recording has a format version this program does not read (%1).</source>
+        <translation>La grabación tiene una versión de formato que este programa no puede leer (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Less than %1 MB is free on the disk.</source>
+        <translation>Quedan menos de %1 MB libres en el disco.</translation>
     </message>
 </context>
 </TS>

@@ -232,6 +232,10 @@
         <source>hot</source>
         <translation>chaud</translation>
     </message>
+    <message>
+        <source>The history folder %1 cannot be created.</source>
+        <translation>Impossible de créer le dossier de l&apos;historique %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -347,6 +351,52 @@
         <source>Camera found on %1</source>
         <translation>Caméra trouvée sur %1</translation>
     </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Ouvrir un enregistrement...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Keep every frame of the camera in a recording in the history folder</source>
+        <translation>Enregistrer chaque image de la caméra dans le dossier de l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Enregistrement dans %1</translation>
+    </message>
+    <message>
+        <source>The recording could not start: %1</source>
+        <translation>Impossible de démarrer l&apos;enregistrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Ouvrir un enregistrement</translation>
+    </message>
+    <message>
+        <source>KM420 recordings (*.km420rec);;All files (*)</source>
+        <translation>Enregistrements KM420 (*.km420rec);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir l&apos;enregistrement %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Recording saved: %1</source>
+        <translation>Enregistrement sauvegardé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded is kept in %2.</source>
+        <translation>Enregistrement interrompu&#xa0;: %1
+Ce qui a été enregistré est conservé dans %2.</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -405,6 +455,165 @@
     <message>
         <source>Choose path</source>
         <translation>Choisir un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPane</name>
+    <message>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>No recording open</source>
+        <translation>Aucun enregistrement ouvert</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Max&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Min&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>Lecture (Espace)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Previous frame (Left)</source>
+        <translation>Image précédente (Flèche gauche)</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>Image précédente</translation>
+    </message>
+    <message>
+        <source>Next frame (Right)</source>
+        <translation>Image suivante (Flèche droite)</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Image suivante</translation>
+    </message>
+    <message>
+        <source>Position in the recording</source>
+        <translation>Position dans l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Playback speed</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>Aussi vite que possible</translation>
+    </message>
+    <message>
+        <source>Colours of the picture</source>
+        <translation>Couleurs de l&apos;image</translation>
+    </message>
+    <message>
+        <source>As recorded</source>
+        <translation>Comme à l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Palette %1</source>
+        <translation>Palette %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>Pause (Espace)</translation>
+    </message>
+    <message>
+        <source>Playback: %1</source>
+        <translation>Lecture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>La caméra ne fournit aucune température dans un format connu.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>chaud</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>froid</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged frames skipped</source>
+        <translation>
+            <numerusform>%n image endommagée ignorée</numerusform>
+            <numerusform>%n images endommagées ignorées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1&#xa0;°C</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>The recording holds no frame that can be read.</source>
+        <translation>L&apos;enregistrement ne contient aucune image lisible.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>This is not a KM420 recording.</source>
+        <translation>Ce fichier n&apos;est pas un enregistrement KM420.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header is damaged.</source>
+        <translation>L&apos;en-tête de l&apos;enregistrement est endommagé.</translation>
+    </message>
+    <message>
+        <source>The recording has a format version this program does not read (%1).</source>
+        <translation>L&apos;enregistrement a une version de format que ce programme ne sait pas lire (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Less than %1 MB is free on the disk.</source>
+        <translation>Il reste moins de %1&#xa0;Mo libres sur le disque.</translation>
     </message>
 </context>
 </TS>

@@ -232,6 +232,10 @@
         <source>hot</source>
         <translation>caldo</translation>
     </message>
+    <message>
+        <source>The history folder %1 cannot be created.</source>
+        <translation>Impossibile creare la cartella dello storico %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -347,6 +351,52 @@
         <source>Camera found on %1</source>
         <translation>Termocamera trovata su %1</translation>
     </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Apri registrazione...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Keep every frame of the camera in a recording in the history folder</source>
+        <translation>Salva ogni fotogramma della termocamera in una registrazione nella cartella dello storico</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Registrazione in %1</translation>
+    </message>
+    <message>
+        <source>The recording could not start: %1</source>
+        <translation>Impossibile avviare la registrazione: %1</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Apri registrazione</translation>
+    </message>
+    <message>
+        <source>KM420 recordings (*.km420rec);;All files (*)</source>
+        <translation>Registrazioni KM420 (*.km420rec);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <translation>Impossibile aprire la registrazione %1: %2</translation>
+    </message>
+    <message>
+        <source>Recording saved: %1</source>
+        <translation>Registrazione salvata: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded is kept in %2.</source>
+        <translation>Registrazione interrotta: %1
+Quanto registrato finora è conservato in %2.</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -405,6 +455,165 @@
     <message>
         <source>Choose path</source>
         <translation>Scegli la cartella</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPane</name>
+    <message>
+        <source>Playback</source>
+        <translation>Riproduzione</translation>
+    </message>
+    <message>
+        <source>No recording open</source>
+        <translation>Nessuna registrazione aperta</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Massima:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Minima:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centro:</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Fotogramma:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>Riproduci (Spazio)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Previous frame (Left)</source>
+        <translation>Fotogramma precedente (Freccia sinistra)</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>Fotogramma precedente</translation>
+    </message>
+    <message>
+        <source>Next frame (Right)</source>
+        <translation>Fotogramma successivo (Freccia destra)</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Fotogramma successivo</translation>
+    </message>
+    <message>
+        <source>Position in the recording</source>
+        <translation>Posizione nella registrazione</translation>
+    </message>
+    <message>
+        <source>Playback speed</source>
+        <translation>Velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>Il più veloce possibile</translation>
+    </message>
+    <message>
+        <source>Colours of the picture</source>
+        <translation>Colori dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>As recorded</source>
+        <translation>Come registrato</translation>
+    </message>
+    <message>
+        <source>Palette %1</source>
+        <translation>Tavolozza %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>Pausa (Spazio)</translation>
+    </message>
+    <message>
+        <source>Playback: %1</source>
+        <translation>Riproduzione: %1</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>La termocamera non fornisce temperature in un formato noto.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caldo</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>freddo</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged frames skipped</source>
+        <translation>
+            <numerusform>%n fotogramma danneggiato saltato</numerusform>
+            <numerusform>%n fotogrammi danneggiati saltati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>The recording holds no frame that can be read.</source>
+        <translation>La registrazione non contiene alcun fotogramma leggibile.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>This is not a KM420 recording.</source>
+        <translation>Questo file non è una registrazione KM420.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header is damaged.</source>
+        <translation>L&apos;intestazione della registrazione è danneggiata.</translation>
+    </message>
+    <message>
+        <source>The recording has a format version this program does not read (%1).</source>
+        <translation>La registrazione ha una versione di formato che questo programma non è in grado di leggere (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Less than %1 MB is free on the disk.</source>
+        <translation>Sul disco sono liberi meno di %1 MB.</translation>
     </message>
 </context>
 </TS>

@@ -232,6 +232,10 @@
         <source>hot</source>
         <translation>高温</translation>
     </message>
+    <message>
+        <source>The history folder %1 cannot be created.</source>
+        <translation>履歴フォルダー %1 を作成できません。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -347,6 +351,52 @@
         <source>Camera found on %1</source>
         <translation>%1 でカメラが見つかりました</translation>
     </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>録画を開く...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>録画</translation>
+    </message>
+    <message>
+        <source>Keep every frame of the camera in a recording in the history folder</source>
+        <translation>カメラの全フレームを履歴フォルダーに録画します</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録画を停止</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>%1 に録画しています</translation>
+    </message>
+    <message>
+        <source>The recording could not start: %1</source>
+        <translation>録画を開始できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>録画を開く</translation>
+    </message>
+    <message>
+        <source>KM420 recordings (*.km420rec);;All files (*)</source>
+        <translation>KM420 録画ファイル (*.km420rec);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <translation>録画 %1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>Recording saved: %1</source>
+        <translation>録画を保存しました：%1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded is kept in %2.</source>
+        <translation>録画が停止しました: %1
+それまでに録画した内容は %2 に保存されています。</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -405,6 +455,164 @@
     <message>
         <source>Choose path</source>
         <translation>フォルダーの選択</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPane</name>
+    <message>
+        <source>Playback</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>No recording open</source>
+        <translation>録画が開かれていません</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>測定値</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最高温度：</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最低温度：</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>中心温度：</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>フレーム：</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>時間：</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>再生 (Space キー)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Previous frame (Left)</source>
+        <translation>前のフレーム (← キー)</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>前のフレーム</translation>
+    </message>
+    <message>
+        <source>Next frame (Right)</source>
+        <translation>次のフレーム (→ キー)</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>次のフレーム</translation>
+    </message>
+    <message>
+        <source>Position in the recording</source>
+        <translation>録画内の位置</translation>
+    </message>
+    <message>
+        <source>Playback speed</source>
+        <translation>再生速度</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>できるだけ速く</translation>
+    </message>
+    <message>
+        <source>Colours of the picture</source>
+        <translation>画像の色</translation>
+    </message>
+    <message>
+        <source>As recorded</source>
+        <translation>録画時のまま</translation>
+    </message>
+    <message>
+        <source>Palette %1</source>
+        <translation>パレット %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>一時停止 (Space キー)</translation>
+    </message>
+    <message>
+        <source>Playback: %1</source>
+        <translation>再生：%1</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>カメラは既知の形式で温度を報告していません。</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>高温</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>低温</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged frames skipped</source>
+        <translation>
+            <numerusform>破損したフレームを %n 個スキップしました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>The recording holds no frame that can be read.</source>
+        <translation>録画に読み込めるフレームがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>This is not a KM420 recording.</source>
+        <translation>KM420 の録画ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header is damaged.</source>
+        <translation>録画ファイルのヘッダーが破損しています。</translation>
+    </message>
+    <message>
+        <source>The recording has a format version this program does not read (%1).</source>
+        <translation>この録画のフォーマットバージョン (%1) はこのプログラムでは読み込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Less than %1 MB is free on the disk.</source>
+        <translation>ディスクの空き容量が %1 MB 未満です。</translation>
     </message>
 </context>
 </TS>

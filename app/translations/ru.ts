@@ -232,6 +232,10 @@
         <source>hot</source>
         <translation>горячо</translation>
     </message>
+    <message>
+        <source>The history folder %1 cannot be created.</source>
+        <translation>Не удаётся создать папку истории %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -347,6 +351,52 @@
         <source>Camera found on %1</source>
         <translation>Камера найдена на %1</translation>
     </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Открыть запись...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Keep every frame of the camera in a recording in the history folder</source>
+        <translation>Сохранять каждый кадр камеры в запись в папке истории</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Запись в %1</translation>
+    </message>
+    <message>
+        <source>The recording could not start: %1</source>
+        <translation>Не удалось начать запись: %1</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Открыть запись</translation>
+    </message>
+    <message>
+        <source>KM420 recordings (*.km420rec);;All files (*)</source>
+        <translation>Записи KM420 (*.km420rec);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть запись %1: %2</translation>
+    </message>
+    <message>
+        <source>Recording saved: %1</source>
+        <translation>Запись сохранена: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded is kept in %2.</source>
+        <translation>Запись остановлена: %1
+Записанное до этого момента сохранено в %2.</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -405,6 +455,166 @@
     <message>
         <source>Choose path</source>
         <translation>Выбор папки</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPane</name>
+    <message>
+        <source>Playback</source>
+        <translation>Воспроизведение</translation>
+    </message>
+    <message>
+        <source>No recording open</source>
+        <translation>Запись не открыта</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Показания</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Максимум:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Минимум:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Центр:</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Кадр:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>Воспроизвести (Пробел)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Previous frame (Left)</source>
+        <translation>Предыдущий кадр (Стрелка влево)</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>Предыдущий кадр</translation>
+    </message>
+    <message>
+        <source>Next frame (Right)</source>
+        <translation>Следующий кадр (Стрелка вправо)</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Следующий кадр</translation>
+    </message>
+    <message>
+        <source>Position in the recording</source>
+        <translation>Позиция в записи</translation>
+    </message>
+    <message>
+        <source>Playback speed</source>
+        <translation>Скорость воспроизведения</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>Максимально быстро</translation>
+    </message>
+    <message>
+        <source>Colours of the picture</source>
+        <translation>Цвета изображения</translation>
+    </message>
+    <message>
+        <source>As recorded</source>
+        <translation>Как при записи</translation>
+    </message>
+    <message>
+        <source>Palette %1</source>
+        <translation>Палитра %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>Пауза (Пробел)</translation>
+    </message>
+    <message>
+        <source>Playback: %1</source>
+        <translation>Воспроизведение: %1</translation>
+    </message>
+    <message>
+        <source>The camera reports no temperatures in a known layout.</source>
+        <translation>Камера не передаёт температуры в известном формате.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>горячо</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>холодно</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged frames skipped</source>
+        <translation>
+            <numerusform>Пропущен %n повреждённый кадр</numerusform>
+            <numerusform>Пропущено %n повреждённых кадра</numerusform>
+            <numerusform>Пропущено %n повреждённых кадров</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>The recording holds no frame that can be read.</source>
+        <translation>В записи нет ни одного читаемого кадра.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>This is not a KM420 recording.</source>
+        <translation>Это не запись KM420.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header is damaged.</source>
+        <translation>Заголовок записи повреждён.</translation>
+    </message>
+    <message>
+        <source>The recording has a format version this program does not read (%1).</source>
+        <translation>Запись имеет версию формата, которую эта программа не читает (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Less than %1 MB is free on the disk.</source>
+        <translation>На диске свободно меньше %1 МБ.</translation>
     </message>
 </context>
 </TS>
