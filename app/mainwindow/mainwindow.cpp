@@ -176,7 +176,7 @@ void MainWindow::initAction()
     m_actionOpenRecording = new QAction(QIcon(QStringLiteral(":/image/video.png")), tr("Open Recording..."));
     m_actionRecord = new QAction(recordIcon(), tr("Record"));
     m_actionRecord->setCheckable(true);
-    m_actionRecord->setToolTip(tr("Keep every frame of the camera in a recording in the history folder"));
+    m_actionRecord->setToolTip(tr("Record every camera frame to a file in the history folder"));
     m_actionRecord->setEnabled(false);
 }
 

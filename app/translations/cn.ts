@@ -233,6 +233,10 @@
         <translation>热</translation>
     </message>
     <message>
+        <source>No history folder is set; choose one in File &gt; Option.</source>
+        <translation>未设置历史文件夹；请在 文件 &gt; 选项 中选择。</translation>
+    </message>
+    <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>无法创建历史文件夹 %1。</translation>
     </message>
@@ -360,8 +364,8 @@
         <translation>录像</translation>
     </message>
     <message>
-        <source>Keep every frame of the camera in a recording in the history folder</source>
-        <translation>将相机的每一帧录制到历史文件夹中的录像文件</translation>
+        <source>Record every camera frame to a file in the history folder</source>
+        <translation>将相机的每一帧录制到历史文件夹中的文件</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -560,8 +564,8 @@ What was recorded is kept in %2.</source>
         <translation>回放：%1</translation>
     </message>
     <message>
-        <source>The camera reports no temperatures in a known layout.</source>
-        <translation>相机未以已知格式报告温度。</translation>
+        <source>The recording holds no temperatures in a known layout.</source>
+        <translation>录像中没有已知格式的温度。</translation>
     </message>
     <message>
         <source>hot</source>
@@ -575,11 +579,9 @@ What was recorded is kept in %2.</source>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n damaged frames skipped</source>
-        <translation>
-            <numerusform>已跳过 %n 个损坏的帧</numerusform>
-        </translation>
+    <message>
+        <source>Damaged frames skipped: %1</source>
+        <translation>已跳过的损坏帧：%1</translation>
     </message>
     <message>
         <source>%1 °C</source>

@@ -233,6 +233,10 @@
         <translation>heiß</translation>
     </message>
     <message>
+        <source>No history folder is set; choose one in File &gt; Option.</source>
+        <translation>Kein Ordner für Verlaufsdateien festgelegt; wählen Sie einen unter Datei &gt; Optionen.</translation>
+    </message>
+    <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Der Ordner für Verlaufsdateien %1 kann nicht erstellt werden.</translation>
     </message>
@@ -360,8 +364,8 @@
         <translation>Aufzeichnen</translation>
     </message>
     <message>
-        <source>Keep every frame of the camera in a recording in the history folder</source>
-        <translation>Jedes Bild der Kamera als Aufzeichnung im Ordner für Verlaufsdateien speichern</translation>
+        <source>Record every camera frame to a file in the history folder</source>
+        <translation>Jedes Kamerabild in eine Datei im Ordner für Verlaufsdateien aufzeichnen</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -560,8 +564,8 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
         <translation>Wiedergabe: %1</translation>
     </message>
     <message>
-        <source>The camera reports no temperatures in a known layout.</source>
-        <translation>Die Kamera meldet keine Temperaturen in einem bekannten Format.</translation>
+        <source>The recording holds no temperatures in a known layout.</source>
+        <translation>Die Aufzeichnung enthält keine Temperaturen in einem bekannten Format.</translation>
     </message>
     <message>
         <source>hot</source>
@@ -575,12 +579,9 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n damaged frames skipped</source>
-        <translation>
-            <numerusform>%n beschädigtes Bild übersprungen</numerusform>
-            <numerusform>%n beschädigte Bilder übersprungen</numerusform>
-        </translation>
+    <message>
+        <source>Damaged frames skipped: %1</source>
+        <translation>Übersprungene beschädigte Bilder: %1</translation>
     </message>
     <message>
         <source>%1 °C</source>

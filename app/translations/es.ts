@@ -233,6 +233,10 @@
         <translation>caliente</translation>
     </message>
     <message>
+        <source>No history folder is set; choose one in File &gt; Option.</source>
+        <translation>No hay ninguna carpeta del historial; elija una en Archivo &gt; Opciones.</translation>
+    </message>
+    <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>No se puede crear la carpeta del historial %1.</translation>
     </message>
@@ -360,8 +364,8 @@
         <translation>Grabar</translation>
     </message>
     <message>
-        <source>Keep every frame of the camera in a recording in the history folder</source>
-        <translation>Guardar cada fotograma de la cámara en una grabación en la carpeta del historial</translation>
+        <source>Record every camera frame to a file in the history folder</source>
+        <translation>Grabar cada fotograma de la cámara en un archivo de la carpeta del historial</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -560,8 +564,8 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
         <translation>Reproducción: %1</translation>
     </message>
     <message>
-        <source>The camera reports no temperatures in a known layout.</source>
-        <translation>La cámara no informa temperaturas en un formato conocido.</translation>
+        <source>The recording holds no temperatures in a known layout.</source>
+        <translation>La grabación no contiene temperaturas en un formato conocido.</translation>
     </message>
     <message>
         <source>hot</source>
@@ -575,12 +579,9 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n damaged frames skipped</source>
-        <translation>
-            <numerusform>%n fotograma dañado omitido</numerusform>
-            <numerusform>%n fotogramas dañados omitidos</numerusform>
-        </translation>
+    <message>
+        <source>Damaged frames skipped: %1</source>
+        <translation>Fotogramas dañados omitidos: %1</translation>
     </message>
     <message>
         <source>%1 °C</source>

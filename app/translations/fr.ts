@@ -233,6 +233,10 @@
         <translation>chaud</translation>
     </message>
     <message>
+        <source>No history folder is set; choose one in File &gt; Option.</source>
+        <translation>Aucun dossier de l&apos;historique n&apos;est défini&#xa0;; choisissez-en un dans Fichier &gt; Options.</translation>
+    </message>
+    <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Impossible de créer le dossier de l&apos;historique %1.</translation>
     </message>
@@ -360,8 +364,8 @@
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Keep every frame of the camera in a recording in the history folder</source>
-        <translation>Enregistrer chaque image de la caméra dans le dossier de l&apos;historique</translation>
+        <source>Record every camera frame to a file in the history folder</source>
+        <translation>Enregistrer chaque image de la caméra dans un fichier du dossier de l&apos;historique</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -560,8 +564,8 @@ Ce qui a été enregistré est conservé dans %2.</translation>
         <translation>Lecture&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The camera reports no temperatures in a known layout.</source>
-        <translation>La caméra ne fournit aucune température dans un format connu.</translation>
+        <source>The recording holds no temperatures in a known layout.</source>
+        <translation>L&apos;enregistrement ne contient aucune température dans un format connu.</translation>
     </message>
     <message>
         <source>hot</source>
@@ -575,12 +579,9 @@ Ce qui a été enregistré est conservé dans %2.</translation>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n damaged frames skipped</source>
-        <translation>
-            <numerusform>%n image endommagée ignorée</numerusform>
-            <numerusform>%n images endommagées ignorées</numerusform>
-        </translation>
+    <message>
+        <source>Damaged frames skipped: %1</source>
+        <translation>Images endommagées ignorées&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 °C</source>

@@ -233,6 +233,10 @@
         <translation>caldo</translation>
     </message>
     <message>
+        <source>No history folder is set; choose one in File &gt; Option.</source>
+        <translation>Nessuna cartella dello storico impostata; sceglierne una in File &gt; Opzioni.</translation>
+    </message>
+    <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Impossibile creare la cartella dello storico %1.</translation>
     </message>
@@ -360,8 +364,8 @@
         <translation>Registra</translation>
     </message>
     <message>
-        <source>Keep every frame of the camera in a recording in the history folder</source>
-        <translation>Salva ogni fotogramma della termocamera in una registrazione nella cartella dello storico</translation>
+        <source>Record every camera frame to a file in the history folder</source>
+        <translation>Registra ogni fotogramma della termocamera in un file nella cartella dello storico</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -560,8 +564,8 @@ Quanto registrato finora è conservato in %2.</translation>
         <translation>Riproduzione: %1</translation>
     </message>
     <message>
-        <source>The camera reports no temperatures in a known layout.</source>
-        <translation>La termocamera non fornisce temperature in un formato noto.</translation>
+        <source>The recording holds no temperatures in a known layout.</source>
+        <translation>La registrazione non contiene temperature in un formato noto.</translation>
     </message>
     <message>
         <source>hot</source>
@@ -575,12 +579,9 @@ Quanto registrato finora è conservato in %2.</translation>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n damaged frames skipped</source>
-        <translation>
-            <numerusform>%n fotogramma danneggiato saltato</numerusform>
-            <numerusform>%n fotogrammi danneggiati saltati</numerusform>
-        </translation>
+    <message>
+        <source>Damaged frames skipped: %1</source>
+        <translation>Fotogrammi danneggiati saltati: %1</translation>
     </message>
     <message>
         <source>%1 °C</source>

@@ -233,6 +233,10 @@
         <translation>高温</translation>
     </message>
     <message>
+        <source>No history folder is set; choose one in File &gt; Option.</source>
+        <translation>履歴フォルダーが設定されていません。ファイル &gt; オプション で選んでください。</translation>
+    </message>
+    <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>履歴フォルダー %1 を作成できません。</translation>
     </message>
@@ -360,8 +364,8 @@
         <translation>録画</translation>
     </message>
     <message>
-        <source>Keep every frame of the camera in a recording in the history folder</source>
-        <translation>カメラの全フレームを履歴フォルダーに録画します</translation>
+        <source>Record every camera frame to a file in the history folder</source>
+        <translation>カメラの全フレームを履歴フォルダーのファイルに録画します</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -560,8 +564,8 @@ What was recorded is kept in %2.</source>
         <translation>再生：%1</translation>
     </message>
     <message>
-        <source>The camera reports no temperatures in a known layout.</source>
-        <translation>カメラは既知の形式で温度を報告していません。</translation>
+        <source>The recording holds no temperatures in a known layout.</source>
+        <translation>録画には既知の形式の温度がありません。</translation>
     </message>
     <message>
         <source>hot</source>
@@ -575,11 +579,9 @@ What was recorded is kept in %2.</source>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n damaged frames skipped</source>
-        <translation>
-            <numerusform>破損したフレームを %n 個スキップしました</numerusform>
-        </translation>
+    <message>
+        <source>Damaged frames skipped: %1</source>
+        <translation>スキップした破損フレーム：%1</translation>
     </message>
     <message>
         <source>%1 °C</source>

@@ -233,6 +233,10 @@
         <translation>горячо</translation>
     </message>
     <message>
+        <source>No history folder is set; choose one in File &gt; Option.</source>
+        <translation>Папка истории не задана; выберите её в меню Файл &gt; Параметры.</translation>
+    </message>
+    <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Не удаётся создать папку истории %1.</translation>
     </message>
@@ -360,8 +364,8 @@
         <translation>Запись</translation>
     </message>
     <message>
-        <source>Keep every frame of the camera in a recording in the history folder</source>
-        <translation>Сохранять каждый кадр камеры в запись в папке истории</translation>
+        <source>Record every camera frame to a file in the history folder</source>
+        <translation>Записывать каждый кадр камеры в файл в папке истории</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -560,8 +564,8 @@ What was recorded is kept in %2.</source>
         <translation>Воспроизведение: %1</translation>
     </message>
     <message>
-        <source>The camera reports no temperatures in a known layout.</source>
-        <translation>Камера не передаёт температуры в известном формате.</translation>
+        <source>The recording holds no temperatures in a known layout.</source>
+        <translation>Запись не содержит температур в известном формате.</translation>
     </message>
     <message>
         <source>hot</source>
@@ -575,13 +579,9 @@ What was recorded is kept in %2.</source>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n damaged frames skipped</source>
-        <translation>
-            <numerusform>Пропущен %n повреждённый кадр</numerusform>
-            <numerusform>Пропущено %n повреждённых кадра</numerusform>
-            <numerusform>Пропущено %n повреждённых кадров</numerusform>
-        </translation>
+    <message>
+        <source>Damaged frames skipped: %1</source>
+        <translation>Пропущено повреждённых кадров: %1</translation>
     </message>
     <message>
         <source>%1 °C</source>

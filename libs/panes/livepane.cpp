@@ -617,7 +617,11 @@ bool LivePane::startRecording()
         return true;
     d->recordingError.clear();
     const QString folder = d->options.historyFilesPath;
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    if (folder.isEmpty()) {
+        d->recordingError = tr("No history folder is set; choose one in File > Option.");
+        return false;
+    }
+    if (!QDir().mkpath(folder)) {
         d->recordingError = tr("The history folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
         return false;
     }

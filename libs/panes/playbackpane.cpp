@@ -327,7 +327,7 @@ void PlaybackPane::showReadings(const char* record)
         d->bar->setLabels(temperatureText(readings.scaleHigh), temperatureText(readings.scaleLow));
         d->bar->setToolTip(QString());
     } else {
-        const QString why = tr("The camera reports no temperatures in a known layout.");
+        const QString why = tr("The recording holds no temperatures in a known layout.");
         for (QLabel* label : values) {
             label->setText(QStringLiteral("\u2014"));
             label->setToolTip(why);
@@ -367,7 +367,7 @@ void PlaybackPane::showPosition()
 void PlaybackPane::showDamaged()
 {
     const int damaged = d->player.damagedFrames();
-    d->lblDamaged->setText(damaged > 0 ? tr("%n damaged frames skipped", nullptr, damaged) : QString());
+    d->lblDamaged->setText(damaged > 0 ? tr("Damaged frames skipped: %1").arg(QLocale().toString(damaged)) : QString());
     d->lblDamaged->setVisible(damaged > 0);
 }
 

@@ -130,7 +130,7 @@ void TestPlaybackPane::picture()
     } else {
         for (const char* name : {"lblMax", "lblMin", "lblCentre"}) {
             QCOMPARE(label(name)->text(), QStringLiteral("\u2014"));
-            QCOMPARE(label(name)->toolTip(), QStringLiteral("The camera reports no temperatures in a known layout."));
+            QCOMPARE(label(name)->toolTip(), QStringLiteral("The recording holds no temperatures in a known layout."));
         }
         QCOMPARE(bar->topLabel(), QStringLiteral("hot"));
         QCOMPARE(bar->bottomLabel(), QStringLiteral("cold"));
@@ -251,7 +251,7 @@ void TestPlaybackPane::damaged()
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
     QCOMPARE(arrivals, QList<qint64>({1000, 3000, 4000, 5000}));
     QVERIFY(lblDamaged->isVisibleTo(&pane));
-    QCOMPARE(lblDamaged->text(), QStringLiteral("1 damaged frames skipped"));
+    QCOMPARE(lblDamaged->text(), QStringLiteral("Damaged frames skipped: 1"));
     QCOMPARE(pane.player()->damagedFrames(), 1);
 }
 
