@@ -402,7 +402,6 @@ bool MainWindow::openRecording(const QString& path)
     connect(pane, &ChildPane::subClose, pane, &QWidget::close);
     pane->setWindowFlags(Qt::FramelessWindowHint);
     pane->setAttribute(Qt::WA_DeleteOnClose);
-    pane->setWindowTitle(QFileInfo(path).fileName());
     m_mdiArea->addSubWindow(pane);
     pane->showMaximized();
     m_mdiArea->setActiveSubWindow(pane);

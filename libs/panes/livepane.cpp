@@ -650,6 +650,13 @@ void LivePane::stopRecording()
     emit recordingChanged(false);
 }
 
+void LivePane::closeEvent(QCloseEvent* event)
+{
+    // Told like any other stop, so the owner can say where the recording went.
+    stopRecording();
+    ChildPane::closeEvent(event);
+}
+
 bool LivePane::isRecording() const
 {
     return d->recorder.isRecording();

@@ -63,6 +63,9 @@ signals:
     // The recording stopped by itself (disk low, a failed write); what was written is kept.
     void recordingStopped(const QString& fileName, const QString& reason);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void onOptionToggled();
     void onParamsEdited();

@@ -263,6 +263,14 @@ private slots:
         QCOMPARE(watcher.seen.size(), 3);
         QVERIFY(watcher.seen.last().startsWith(QStringLiteral("box::The recording ")));
         QCOMPARE(w->findChild<QMdiArea*>()->subWindowList().size(), panes);
+
+        // Disconnect while recording: the recording ends as after Stop, and says where it went.
+        QVERIFY(pane->startRecording());
+        const QString second = pane->recordingFileName();
+        w->actionDisconnect()->trigger();
+        QTRY_VERIFY(!usbPane());
+        QCOMPARE(w->statusLabel()->text(), QStringLiteral("Recording saved: ") + QDir::toNativeSeparators(second));
+        QVERIFY(!w->actionRecord()->isChecked());
     }
 
     // Plug and play: the camera is opened when it appears, also while the disk window is open; after
