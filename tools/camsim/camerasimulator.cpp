@@ -5,6 +5,7 @@
 #include "thermalscene.h"
 
 #include <km420frame.h>
+#include <recordingreader.h>
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -53,6 +54,7 @@ struct OutItem {
     int faultyDone = 0;
     qint64 garbage = 0;
     bool hangUpAfter = false;
+    bool endsReplay = false; // the last frame of a replay without loop: the line drops after it
 };
 
 QString errnoText(const char* what) {
@@ -116,6 +118,16 @@ public:
     Clock::time_point nextSlot{};
     quint32 sequence = 0;
     quint64 random;
+    RecordingReader replay; // opened by start(), read by the I/O thread
+    int replayNext = 0;
+    bool replayEnded = false;    // the last frame is queued; no further reply
+    microseconds replayGap{0};   // the recorded gap before the frame nextFrame() returned last
+    qint64 replayPreviousUs = 0; // arrival of the frame served last
+    qint64 replayFirstGapUs = 0; // the gap across a wrap
+    bool replayHangUpSet = false;
+    Clock::time_point replayHangUpAt{};
+
+    bool openReplay();
 
     bool open();
     void closePort();
@@ -211,7 +223,56 @@ void CameraSimulator::Private::wake() {
     }
 }
 
+bool CameraSimulator::Private::openReplay()
+{
+    replayNext = 0;
+    replayEnded = false;
+    replayHangUpSet = false;
+    replayGap = microseconds(0);
+    if (options.replayPath.isEmpty()) {
+        replay.close();
+        return true;
+    }
+    QString why;
+    if (!replay.open(options.replayPath))
+        why = replay.errorString();
+    else if (replay.frames() == 0)
+        why = QStringLiteral("it holds no frame");
+    if (why.isEmpty()) {
+        RecordedFrame first;
+        RecordedFrame second;
+        replayFirstGapUs = replay.frames() > 1 && replay.frame(0, &first) && replay.frame(1, &second)
+                               ? std::max<qint64>(0, second.arrivalUs - first.arrivalUs)
+                               : 0;
+        return true;
+    }
+    replay.close();
+    std::lock_guard<std::mutex> lock(mutex);
+    error = QStringLiteral("cannot replay %1: %2").arg(options.replayPath, why);
+    return false;
+}
+
 QByteArray CameraSimulator::Private::nextFrame(quint16 code, const CameraParameters& parameters, quint8 palette) {
+    if (replay.isOpen()) {
+        if (replayEnded)
+            return QByteArray();
+        const bool wrapped = replayNext >= replay.frames();
+        if (wrapped)
+            replayNext = 0;
+        RecordedFrame frame;
+        if (!replay.frame(replayNext, &frame)) {
+            // The file changed under the simulator: the replay ends here.
+            qCWarning(lcCamsimPort) << "replay frame" << replayNext << "unreadable";
+            replayEnded = true;
+            return QByteArray();
+        }
+        const qint64 gapUs = replayNext > 0 ? frame.arrivalUs - replayPreviousUs : wrapped ? replayFirstGapUs : 0;
+        replayGap = microseconds(std::max<qint64>(0, gapUs));
+        replayPreviousUs = frame.arrivalUs;
+        if (++replayNext >= replay.frames() && !options.replayLoop)
+            replayEnded = true;
+        return frame.record;
+    }
     ++sequence;
     const QByteArray frame =
         FrameBuilder::build(scene.render(sequence), code, parameters, sequence, palette, options.extBlock);
@@ -278,6 +339,13 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
             }
             break;
         }
+        // Past the last recorded frame. A record after it shows the client has taken that frame: the line
+        // drops now rather than at the deadline.
+        if (replayEnded) {
+            action = NoReply;
+            if (replayHangUpSet)
+                hangUpRequested = true;
+        }
         if (action == NoReply || action == HangUpInsideReply)
             ++stats.recordsUnanswered;
         changed.notify_all();
@@ -290,6 +358,13 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
     nextSlot = start + std::chrono::milliseconds(intervalMs);
 
     QByteArray reply = nextFrame(record.code, parameters, palette);
+    const microseconds replyGap = replayGap;
+    if (reply.isEmpty()) {
+        std::lock_guard<std::mutex> lock(mutex);
+        ++stats.recordsUnanswered;
+        hangUpRequested = true;
+        return;
+    }
     std::vector<OutItem> items;
     auto piece = [&](QByteArray data, microseconds gap) {
         OutItem item;
@@ -320,12 +395,17 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
         piece(reply.left(applied.pauseAt), microseconds(0));
         piece(reply.mid(applied.pauseAt), std::chrono::milliseconds(applied.pauseMs));
         break;
-    case FaultPlan::DoubleReply:
+    case FaultPlan::DoubleReply: {
         faulty = false;
-        frames = 2;
+        frames = 1;
         piece(reply, microseconds(0));
-        piece(nextFrame(record.code, parameters, palette), microseconds(0));
+        QByteArray second = nextFrame(record.code, parameters, palette);
+        if (!second.isEmpty()) {
+            frames = 2;
+            piece(std::move(second), replayGap);
+        }
         break;
+    }
     case FaultPlan::Garbage:
         piece(garbageBytes(applied.garbageBytes), microseconds(0));
         items.back().garbage = applied.garbageBytes;
@@ -345,6 +425,7 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
         break;
     }
     items.front().notBefore = start;
+    items.front().gap = std::max(items.front().gap, replyGap);
     OutItem& last = items.back();
     last.endsReply = true;
     last.framesDone = frames;
@@ -356,6 +437,7 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
         last.repliesDone = 1;
         last.hangUpAfter = action == HangUpAfterReply;
     }
+    last.endsReplay = replayEnded;
     for (OutItem& item : items)
         out.push_back(std::move(item));
 }
@@ -394,6 +476,13 @@ void CameraSimulator::Private::finishHead() {
     insideReply = !item.endsReply;
     {
         std::lock_guard<std::mutex> lock(mutex);
+        stats.replayFinished = stats.replayFinished || item.endsReplay;
+        if (item.endsReplay) {
+            // The client still waits for quiet after the last byte before it takes the frame; dropping the line
+            // at once would lose it.
+            replayHangUpSet = true;
+            replayHangUpAt = lastDone + std::chrono::seconds(2);
+        }
         stats.framesSent += item.framesDone;
         stats.recordsAnswered += item.repliesDone;
         stats.faultyReplies += item.faultyDone;
@@ -475,10 +564,14 @@ void CameraSimulator::Private::serviceRequests() {
         out.insert(at, std::move(item));
     }
     // Two frames queued, so building the next never leaves the line idle.
-    while (flood && out.size() < 2) {
+    while (flood && out.size() < 2 && !replayEnded) {
         OutItem item;
         item.data = nextFrame(CommandRecord::GetVideoFrame, parameters, palette);
+        if (item.data.isEmpty())
+            break;
+        item.gap = replayGap;
         item.framesDone = 1;
+        item.endsReplay = replayEnded;
         out.push_back(std::move(item));
     }
 }
@@ -500,21 +593,31 @@ void CameraSimulator::Private::run() {
             break;
 
         const auto now = Clock::now();
+        if (replayHangUpSet && now >= replayHangUpAt) {
+            lineDropped = true;
+            break;
+        }
         bool wantOut = false;
         timespec timeout{};
         timespec* timeoutPtr = nullptr;
+        auto wakeAt = [&](Clock::time_point at) {
+            const auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(at - now).count();
+            if (timeoutPtr && timeout.tv_sec * 1000000000LL + timeout.tv_nsec <= wait)
+                return;
+            timeout.tv_sec = time_t(wait / 1000000000);
+            timeout.tv_nsec = long(wait % 1000000000);
+            timeoutPtr = &timeout;
+        };
+        if (replayHangUpSet)
+            wakeAt(replayHangUpAt);
         if (!out.empty()) {
             OutItem& head = out.front();
             if (!head.started) {
                 const auto readyAt = std::max(head.notBefore, lastDone + head.gap);
-                if (readyAt <= now) {
+                if (readyAt <= now)
                     head.started = true;
-                } else {
-                    const auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(readyAt - now).count();
-                    timeout.tv_sec = time_t(wait / 1000000000);
-                    timeout.tv_nsec = long(wait % 1000000000);
-                    timeoutPtr = &timeout;
-                }
+                else
+                    wakeAt(readyAt);
             }
             wantOut = head.started;
         }
@@ -608,7 +711,7 @@ bool CameraSimulator::start() {
         d->error = QStringLiteral("no wake-up pipe");
         return false;
     }
-    if (!d->open()) {
+    if (!d->openReplay() || !d->open()) {
         qCWarning(lcCamsimPort) << "cannot start:" << errorString();
         return false;
     }

@@ -26,6 +26,7 @@ struct SimulatorStats {
     qint64 garbageBytesSent = 0;
     qint64 bytesSent = 0;
     qint64 hangUps = 0;
+    bool replayFinished = false; // the last recorded frame was served without --loop, and the line dropped
     quint32 lastSequence = 0;    // sequence number of the last frame built
     CameraParameters parameters; // the values last set (camera defaults until then)
 
@@ -47,6 +48,11 @@ public:
         QString linkPath;           // when set, a symbolic link to the slave is kept there while running
         CameraParameters parameters;
         FrameBuilder::ExtBlock extBlock = FrameBuilder::ExtBlock::Known;
+        // When set, replies are the frames of this recording, in order and byte for byte, none sent before
+        // its recorded gap after the previous one has passed; after the last the line drops, or with
+        // replayLoop the recording starts again (the first gap across the wrap). Faults still apply.
+        QString replayPath;
+        bool replayLoop = false;
     };
 
     CameraSimulator();
@@ -55,7 +61,8 @@ public:
     CameraSimulator(const CameraSimulator&) = delete;
     CameraSimulator& operator=(const CameraSimulator&) = delete;
 
-    // Opens the pty pair (and the link) and starts serving. False, with errorString(), on failure.
+    // Opens the pty pair (and the link) and starts serving, a replay from its first frame. False, with
+    // errorString(), on failure (a replay file that cannot be read or holds no frame included).
     bool start();
     // Closes the master, the own slave descriptor and the link: the client sees a hang-up.
     void stop();

@@ -3,11 +3,14 @@
 #include "camerasimulator.h"
 #include "controlcommand.h"
 
+#include <recordingreader.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -97,8 +100,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("ext-block"),
         QStringLiteral("Extended information: known (camdesk's layout) or foreign (another camera's bytes)."),
         QStringLiteral("kind"), QStringLiteral("known"));
-    parser.addOptions(
-        {linkOption, paletteOption, fpsOption, faultOption, seedOption, controlOption, quietOption, extOption});
+    const QCommandLineOption replayOption(
+        QStringLiteral("replay"),
+        QStringLiteral("Answer with the frames of this recording, at their recorded pace; exit after the last."),
+        QStringLiteral("file"));
+    const QCommandLineOption loopOption(QStringLiteral("loop"),
+                                        QStringLiteral("With --replay: start again at the first frame."));
+    parser.addOptions({linkOption, paletteOption, fpsOption, faultOption, seedOption, controlOption, quietOption,
+                       extOption, replayOption, loopOption});
     parser.process(app);
 
     if (parser.isSet(quietOption))
@@ -130,6 +139,21 @@ int main(int argc, char* argv[]) {
     } else if (ext != QLatin1String("known")) {
         std::fprintf(stderr, "km420-sim: --ext-block takes known or foreign\n");
         return 2;
+    }
+    options.replayPath = parser.value(replayOption);
+    options.replayLoop = parser.isSet(loopOption);
+    if (options.replayLoop && options.replayPath.isEmpty()) {
+        std::fprintf(stderr, "km420-sim: --loop needs --replay\n");
+        return 2;
+    }
+    if (!options.replayPath.isEmpty()) {
+        RecordingReader replay;
+        const bool readable = replay.open(options.replayPath);
+        if (!readable || replay.frames() == 0) {
+            std::fprintf(stderr, "km420-sim: cannot replay %s: %s\n", options.replayPath.toLocal8Bit().constData(),
+                         readable ? "it holds no frame" : replay.errorString().toLocal8Bit().constData());
+            return 2;
+        }
     }
     FaultPlan fault;
     if (parser.isSet(faultOption)) {
@@ -185,6 +209,20 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         fifoControl = std::make_unique<ControlInput>(fifoFd, simulator);
+    }
+
+    // A replay without loop ends with a hang-up after its last frame; the program ends with it.
+    QTimer replayWatch;
+    if (!options.replayPath.isEmpty() && !options.replayLoop) {
+        QObject::connect(&replayWatch, &QTimer::timeout, &app, [&] {
+            const SimulatorStats stats = simulator.stats();
+            if (!stats.replayFinished || simulator.isRunning())
+                return;
+            replayWatch.stop();
+            std::fprintf(stderr, "replay finished: %lld frames\n", static_cast<long long>(stats.framesSent));
+            app.quit();
+        });
+        replayWatch.start(50);
     }
 
     // Last, so a script that has read the path finds the link and the control FIFO in place.

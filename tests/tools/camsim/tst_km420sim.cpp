@@ -133,6 +133,9 @@ void TestKm420Sim::badArgumentsAreRefused_data() {
     QTest::newRow("palette too big") << QStringList{QStringLiteral("--palette"), QStringLiteral("256")};
     QTest::newRow("unknown fault") << QStringList{QStringLiteral("--fault"), QStringLiteral("sulk")};
     QTest::newRow("fps not a number") << QStringList{QStringLiteral("--fps"), QStringLiteral("fast")};
+    QTest::newRow("replay file missing") << QStringList{QStringLiteral("--replay"), QStringLiteral("/nonexistent.km4")};
+    QTest::newRow("replay file not a recording") << QStringList{QStringLiteral("--replay"), QStringLiteral(KM420_SIM)};
+    QTest::newRow("loop without replay") << QStringList{QStringLiteral("--loop")};
 }
 
 void TestKm420Sim::badArgumentsAreRefused() {
