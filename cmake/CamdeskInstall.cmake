@@ -15,6 +15,12 @@ install(TARGETS Panes Junction Recording
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS camdesk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET km420-record)
+    install(TARGETS km420-record RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+if(TARGET km420-export)
+    install(TARGETS km420-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 # The public headers and everything they include; the stream cutter, frame check, decoder, palettes
 # and the port helpers stay inside.

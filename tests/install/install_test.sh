@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # Layout: what must be there, and what must not.
-for f in bin/camdesk share/camdesk/de.qm share/camdesk/cn.qm share/camdesk/translations/qt_de.qm \
+for f in bin/camdesk bin/km420-record share/camdesk/de.qm share/camdesk/cn.qm share/camdesk/translations/qt_de.qm \
     "share/camdesk/Software Manual.pdf" share/camdesk/软件用户手册.pdf lib/libLensFeed.so lib/libWireLink.so \
     include/camdesk/lensfeed/lensfeed.h include/camdesk/wirelink/wirelink.h include/camdesk/devicebase/km420frame.h \
     lib/cmake/Camdesk/CamdeskConfig.cmake lib/cmake/Camdesk/CamdeskConfigVersion.cmake \
@@ -27,6 +27,11 @@ stray=$(cd "$prefix" && find . \( -name '*sim*' -o -name 'tst_*' -o -name 'qtscr
 [ "$(ls "$prefix/share/camdesk/translations")" = "$(printf 'qt_%s.qm\n' cn de es fr it ja ru)" ] ||
     fail "Qt catalogues: $(ls "$prefix/share/camdesk/translations")"
 readelf -d "$prefix/bin/camdesk" | grep -q 'RUNPATH.*\$ORIGIN/\.\./lib' || fail "camdesk has no relative RUNPATH"
+# The export tool is left out of builds without FFmpeg; when built, it runs from the install alone.
+if [ -x "$build/bin/km420-export" ]; then
+    "$prefix/bin/km420-export" --help >/dev/null || fail "the installed km420-export does not start"
+fi
+"$prefix/bin/km420-record" --help >/dev/null || fail "the installed km420-record does not start"
 grep -q 'ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5740", TAG+="uaccess"' "$prefix/lib/udev/rules.d/70-km420.rules" ||
     fail "udev rule"
 

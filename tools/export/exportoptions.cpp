@@ -1,0 +1,105 @@
+#include "exportoptions.h"
+
+#include "frameimage.h"
+
+#include <palettes.h>
+
+#include <QCommandLineParser>
+
+#include <climits>
+
+namespace {
+
+const QCommandLineOption PngOption("png", "Write one PNG file per frame into <dir>.", "dir");
+const QCommandLineOption VideoOption("video", "Write an H.264 MP4 video to <file>.", "file");
+const QCommandLineOption PaletteOption("palette", "Paint every frame in palette <n> (1 to 5).", "n");
+const QCommandLineOption ScaleOption("scale", "Enlarge each pixel to <k> x <k> (default 1 for PNG, 4 for video).", "k");
+const QCommandLineOption FromOption("from", "First frame to export, counted from 1 (default 1).", "i");
+const QCommandLineOption ToOption("to", "Last frame to export (default the last one).", "j");
+const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.");
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription("Exports the frames of a KM420 recording as PNG pictures or an MP4 video.");
+    parser.addPositionalArgument("recording", "The recording file.");
+    parser.addOptions({PngOption, VideoOption, PaletteOption, ScaleOption, FromOption, ToOption, HelpOption});
+}
+
+// Reads an optional integer option within [low, high]; false with the reason when its value is bad.
+bool readInt(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high, int* value,
+             QString* error)
+{
+    const QString name = option.names().constLast();
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    const int v = parser.value(name).toInt(&ok);
+    if (!ok || v < low || v > high) {
+        *error = QString("--%1 wants a whole number from %2 to %3, not \"%4\".")
+                     .arg(name)
+                     .arg(low)
+                     .arg(high)
+                     .arg(parser.value(name));
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+} // namespace
+
+bool ExportOptions::parse(const QStringList& arguments, QString* error)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return false;
+    }
+    help = parser.isSet(HelpOption);
+    if (help)
+        return true;
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) {
+        *error = positional.isEmpty() ? QString("No recording given.")
+                                      : QString("One recording at a time, not %1.").arg(positional.size());
+        return false;
+    }
+    input = positional.constFirst();
+    if (parser.isSet(PngOption) == parser.isSet(VideoOption)) {
+        *error = QString("Give either --png <dir> or --video <file>.");
+        return false;
+    }
+    target = parser.isSet(PngOption) ? Png : Video;
+    output = parser.value(target == Png ? PngOption : VideoOption);
+    if (output.isEmpty()) {
+        *error = QString("The output name is empty.");
+        return false;
+    }
+    scale = target == Png ? DefaultPngScale : DefaultVideoScale;
+    // On the command line frames and palettes count from 1, as camdesk's playback pane shows them.
+    int userPalette = 0;
+    int userFrom = 1;
+    int userTo = 0;
+    if (!readInt(parser, PaletteOption, 1, Palettes::Count, &userPalette, error) ||
+        !readInt(parser, ScaleOption, 1, FrameImage::MaxScale, &scale, error) ||
+        !readInt(parser, FromOption, 1, INT_MAX, &userFrom, error) ||
+        !readInt(parser, ToOption, 1, INT_MAX, &userTo, error))
+        return false;
+    if (userTo > 0 && userFrom > userTo) {
+        *error = QString("The range --from %1 --to %2 is empty.").arg(userFrom).arg(userTo);
+        return false;
+    }
+    palette = userPalette - 1;
+    from = userFrom - 1;
+    to = userTo - 1;
+    return true;
+}
+
+QString ExportOptions::helpText()
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    return parser.helpText();
+}
