@@ -5,6 +5,7 @@
 #include "colourbar.h"
 #include "livereadings.h"
 #include "paneslogging.h"
+#include "picturefile.h"
 #include "picturespots.h"
 #include "pictureview.h"
 
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -552,25 +552,7 @@ void LivePane::updateStats()
 
 bool LivePane::SaveToPicture(const QString& fileName)
 {
-    if (fileName.isEmpty() || d->picture.isNull())
-        return false;
-    QSaveFile file(fileName);
-    // Unbuffered: a buffered flush that writes only part of the data (disk full) is not reported, and
-    // commit() would then replace a good picture with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qCWarning(lcPanesLive) << "cannot open" << fileName << file.errorString();
-        return false;
-    }
-    if (!d->picture.toImage().save(&file, "PNG")) {
-        qCWarning(lcPanesLive) << "cannot encode picture to" << fileName;
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcPanesLive) << "cannot write" << fileName << file.errorString();
-        return false;
-    }
-    return true;
+    return PictureFile::savePng(d->picture, fileName);
 }
 
 void LivePane::stopSound()

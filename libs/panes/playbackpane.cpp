@@ -2,6 +2,8 @@
 
 #include "colourbar.h"
 #include "livereadings.h"
+#include "paneslogging.h"
+#include "picturefile.h"
 #include "picturespots.h"
 #include "pictureview.h"
 #include "recordingplayer.h"
@@ -22,7 +24,6 @@
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -31,9 +32,6 @@
 
 #include <array>
 #include <cstring>
-
-// Defined with the player, the other half of playback.
-Q_DECLARE_LOGGING_CATEGORY(lcPanesPlayback)
 
 namespace {
 
@@ -400,25 +398,7 @@ QString PlaybackPane::timeText(qint64 us)
 
 bool PlaybackPane::SaveToPicture(const QString& fileName)
 {
-    if (fileName.isEmpty() || d->picture.isNull())
-        return false;
-    QSaveFile file(fileName);
-    // Unbuffered, as in the live pane: a short buffered flush (disk full) would go unreported and
-    // commit() would replace a good picture with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qCWarning(lcPanesPlayback) << "cannot open" << fileName << file.errorString();
-        return false;
-    }
-    if (!d->picture.toImage().save(&file, "PNG")) {
-        qCWarning(lcPanesPlayback) << "cannot encode picture to" << fileName;
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcPanesPlayback) << "cannot write" << fileName << file.errorString();
-        return false;
-    }
-    return true;
+    return PictureFile::savePng(d->picture, fileName);
 }
 
 bool PlaybackPane::hasPicture() const

@@ -1,17 +1,16 @@
 #include "recordingplayer.h"
 
+#include "paneslogging.h"
+
 #include <recordingreader.h>
 
 #include <QElapsedTimer>
-#include <QLoggingCategory>
 #include <QSet>
 #include <QTimer>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
-
-Q_LOGGING_CATEGORY(lcPanesPlayback, "panes.playback")
 
 class RecordingPlayer::Private {
 public:
