@@ -33,7 +33,7 @@ function(camdesk_install_headers target folder)
     install(FILES ${files} DESTINATION ${CAMDESK_INSTALL_INCLUDEDIR}/${lower})
 endfunction()
 camdesk_install_headers(DeviceBase libs/devicebase
-    baseobject.h devicemanager.h endpoint.h extinfolayout.h imagefile.h km420frame.h qurlinfo.h serialdevice.h
+    baseobject.h devicemanager.h endpoint.h extinfolayout.h imagefile.h km420frame.h qurlinfo.h reentry.h serialdevice.h
     streamsource.h)
 camdesk_install_headers(Commander libs/commander command.h commander.h)
 camdesk_install_headers(LensFeed lensfeed lensfeed.h commandrecordbuilder.h videoextinf.h)

@@ -15,7 +15,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPixmapCache>
-#include <QPointer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QTimer>
@@ -66,14 +65,14 @@ LensFeed::LensFeed(QObject* parent) : StreamSource(parent), frameBuffer{}
     // out from under code that still uses it.
     connect(serialPort.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !actived() ||
-            failedSession == session)
+            failedSession == sessions.current())
             return;
         qCWarning(lcStream) << "port" << m_portName << "failed:" << serialPort->errorString();
-        failedSession = session;
+        failedSession = sessions.current();
         QMetaObject::invokeMethod(
             this,
-            [this, failed = session] {
-                if (session == failed && actived())
+            [this, failed = sessions.current()] {
+                if (sessions.current() == failed && actived())
                     closeOnFailure();
             },
             Qt::QueuedConnection);
@@ -124,7 +123,7 @@ bool LensFeed::open(const QString& name)
         return false;
     }
     m_portName = name;
-    ++session;
+    sessions.next();
     commander->start(10);
     cmdResetFrame();
     cmdGetVideoFrame();
@@ -141,10 +140,10 @@ bool LensFeed::open()
         return false;
     QString name = ports.first();
     if (ports.size() > 1) {
-        QPointer<LensFeed> self(this);
+        const Reentry::Guard guard(this);
         bool accepted = false;
         name = QInputDialog::getItem(nullptr, tr("Choose Camera"), tr("Cameras:"), ports, 0, false, &accepted);
-        if (!self || !accepted || name.isEmpty())
+        if (!guard.alive() || !accepted || name.isEmpty())
             return false;
     }
     if (!open(name))
@@ -155,20 +154,19 @@ bool LensFeed::open()
 
 void LensFeed::close()
 {
-    if (!actived() || closing)
+    if (!actived() || closing.busy())
         return;
-    closing = true;
+    Reentry::Scope scope(this, closing);
     streamCut->stop();
     serialPort->close();
     commander->stop();
     m_portName.clear();
-    ++session;
-    QPointer<LensFeed> self(this);
+    sessions.next();
+    const Reentry::Guard guard(this);
     closed();
-    if (!self)
+    if (!guard.alive())
         return;
     Endpoint::close();
-    closing = false;
 }
 
 QString LensFeed::portName() const
@@ -206,22 +204,21 @@ void LensFeed::slotCommandPoolThreadNextCommand(Command* command)
 {
     if (!command)
         return;
-    QPointer<LensFeed> self(this);
-    const quint64 handedIn = session;
+    const Reentry::Guard guard(this, &sessions);
     if (failureCount > 2) {
         closeOnFailure();
-        if (!self)
+        if (!guard.alive())
             return;
     }
     for (int i = 0; i < HandOverWaits && streamCut->state() != SerialStreamCut::Idle; ++i) {
         waitMs(SerialStreamCut::TickMs);
-        if (!self)
+        if (!guard.alive())
             return;
     }
     // Closed (or closed and reopened) under the warning or the waits: this command belongs to a
     // finished session. Arming the cutter now would count a failure 3 s later against the closed
     // device, or against the next session.
-    if (session != handedIn)
+    if (!guard.sameSession())
         return;
     if (streamCut->state() != SerialStreamCut::Idle) {
         qCDebug(lcStream) << "reply still incomplete at the next command, given up";
@@ -241,8 +238,7 @@ void LensFeed::collectPortBytes()
 
 void LensFeed::completeFrame()
 {
-    QPointer<LensFeed> self(this);
-    const quint64 completing = session;
+    const Reentry::Guard guard(this, &sessions);
     bool ok = false;
     switch (streamCut->state()) {
     case SerialStreamCut::Waiting:
@@ -254,7 +250,7 @@ void LensFeed::completeFrame()
         const FrameCheck::Result result = FrameCheck::check(streamCut->buffer(), &frameBuffer);
         if (result == FrameCheck::FrameOk) {
             decodeVideFrame(&frameBuffer);
-            if (!self)
+            if (!guard.alive())
                 return;
             ok = true;
             failureCount = 0;
@@ -272,7 +268,7 @@ void LensFeed::completeFrame()
     }
     // A receiver of the picture may have closed the device, or closed and reopened it, in which case
     // the cutter and the Commander now serve the new session.
-    if (session != completing)
+    if (!guard.sameSession())
         return;
     streamCut->stop();
     commander->respond(ok);
@@ -280,16 +276,14 @@ void LensFeed::completeFrame()
 
 void LensFeed::closeOnFailure()
 {
-    QPointer<LensFeed> self(this);
+    const Reentry::Guard guard(this);
     failureCount = 0;
     close();
-    if (!self || warningShown)
+    if (!guard.alive() || warning.busy())
         return;
-    warningShown = true;
+    const Reentry::Scope shown(this, warning);
     QMessageBox::warning(nullptr, QString(), tr("Data stream was failed,the application will be close."),
                          QMessageBox::Ok);
-    if (self)
-        warningShown = false;
 }
 
 void LensFeed::cmdGetVideoFrame()
@@ -325,9 +319,9 @@ void LensFeed::decodeVideFrame(Video_ExtInf* frame)
                        Km420Frame::Width * int(sizeof(ushort)), QImage::Format_RGB16);
     pixmap = QPixmap::fromImage(image);
 
-    QPointer<LensFeed> self(this);
+    const Reentry::Guard guard(this);
     emit updateExtendParam(frame->bytes);
-    if (!self)
+    if (!guard.alive())
         return;
     emit imageRead(pixmap);
 }

@@ -6,6 +6,7 @@
 #include "videoextinf.h"
 
 #include <devicemanager.h>
+#include <reentry.h>
 #include <streamsource.h>
 
 #include <QList>
@@ -93,10 +94,10 @@ private:
 
     // Counts opens and closes, so a handler that ran a nested event loop can tell that the device
     // was closed (or closed and reopened) under it.
-    quint64 session = 0;
+    Reentry::Sessions sessions;
     quint64 failedSession = 0; // the session whose port reported that the device is gone
-    bool closing = false;
-    bool warningShown = false;
+    Reentry::Section closing;
+    Reentry::Section warning; // the failure box is up
 };
 
 #endif // LENSFEED_H

@@ -2,6 +2,8 @@
 
 #include "command.h"
 
+#include <reentry.h>
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QLoggingCategory>
@@ -20,13 +22,11 @@ public:
     // Commands no longer queued. A receiver may still be using one inside its handler (nested event
     // loops, stop() from the handler), so they are freed only when no hand-over is in progress.
     QList<Command*> retired;
-    int depth = 0; // hand-overs whose handler has not returned yet
+    Reentry::Section handing; // a hand-over whose handler has not returned yet
     bool running = false;
     int intervalMs = 0;
     QTimer timer;
     QElapsedTimer sinceHandOver;
-    // Cleared by the destructor so a hand-over notices when its receiver deleted the Commander.
-    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
     void retire(Command* c)
     {
@@ -36,7 +36,7 @@ public:
 
     void collect()
     {
-        if (depth > 0)
+        if (handing.busy())
             return;
         for (auto it = retired.begin(); it != retired.end();) {
             if (*it == current) {
@@ -59,7 +59,6 @@ Commander::Commander(QObject* parent) : QObject(parent), d(new Private)
 
 Commander::~Commander()
 {
-    *d->alive = false;
     d->timer.stop();
     QList<Command*> all = d->waiting;
     all << d->standing << d->current << d->retired;
@@ -144,7 +143,7 @@ int Commander::pendingCount() const
 
 void Commander::schedule()
 {
-    if (!d->running || d->current || d->depth > 0 || d->timer.isActive())
+    if (!d->running || d->current || d->handing.busy() || d->timer.isActive())
         return;
     if (d->waiting.isEmpty() && !d->standing)
         return;
@@ -157,7 +156,7 @@ void Commander::schedule()
 void Commander::handOver()
 {
     // Never nested: a hand-over due while a handler still runs waits until it has returned.
-    if (!d->running || d->current || d->depth > 0)
+    if (!d->running || d->current || d->handing.busy())
         return;
     Command* command = d->waiting.isEmpty() ? d->standing : d->waiting.takeFirst();
     if (!command)
@@ -166,12 +165,12 @@ void Commander::handOver()
     command->marked = true;
     d->sinceHandOver.start();
 
-    const std::shared_ptr<bool> alive = d->alive;
-    ++d->depth;
+    const Reentry::Guard guard(this);
+    Reentry::Scope handing(this, d->handing);
     emit nextCommand(command);
-    if (!*alive)
+    if (!guard.alive())
         return;
-    --d->depth;
+    handing.leave();
 
     // A command that expects no reply is done once handed over.
     if (d->current == command && !command->flag)

@@ -5,6 +5,7 @@
 
 #include <imagefile.h>
 #include <qurlinfo.h>
+#include <reentry.h>
 
 #include <lensfeed.h>
 
@@ -85,9 +86,9 @@ public:
     // for; one that failed is opened again when it comes back.
     bool watching = false;
     bool userClosedVideo = false;
-    bool closingVideo = false; // the user's close is under way
+    Reentry::Section closingVideo; // the user's close is under way
     bool videoAwaited = false; // closed by the device, to be opened again when it comes back
-    bool openingVideo = false;
+    Reentry::Section openingVideo;
     QString videoPort; // the camera's port when it was last open
     std::unique_ptr<CameraWatch> cameraWatch;
     DiskLister lister = &Junction::systemRemovableDisks;
@@ -145,12 +146,15 @@ bool Junction::Private::openVideo()
 
 void Junction::Private::cameraAppeared()
 {
-    if (!watching || userClosedVideo || openingVideo || isOpen(DeviceManager::UsbVideo) || feed->actived())
+    if (!watching || userClosedVideo || openingVideo.busy() || isOpen(DeviceManager::UsbVideo) || feed->actived())
         return;
     // Choosing among several cameras runs a dialog, in which the watch goes on looking.
-    openingVideo = true;
+    const Reentry::Guard guard(q);
+    Reentry::Scope opening(q, openingVideo);
     const bool ok = openVideo();
-    openingVideo = false;
+    if (!guard.alive())
+        return;
+    opening.leave();
     if (ok && isOpen(DeviceManager::UsbVideo))
         emit q->cameraFound(feed->portName());
 }
@@ -292,7 +296,7 @@ Junction::Junction(QObject* parent) : Endpoint(parent), d(new Private(this))
         d->markOpened(DeviceManager::UsbVideo);
     });
     connect(feed, &Endpoint::deviceClosed, this, [this] {
-        d->videoAwaited = d->watching && !d->closingVideo && !d->userClosedVideo;
+        d->videoAwaited = d->watching && !d->closingVideo.busy() && !d->userClosedVideo;
         d->markClosed(DeviceManager::UsbVideo);
     });
     // Direct relays keep the camera's order: extended information first, then the picture.
@@ -369,9 +373,10 @@ void Junction::close(DeviceManager::Mode mode)
             emit closed(mode);
             break;
         }
-        d->closingVideo = true;
-        d->closeVideo();
-        d->closingVideo = false;
+        {
+            const Reentry::Scope closing(this, d->closingVideo);
+            d->closeVideo();
+        }
         break;
     case DeviceManager::UsbFile:
         d->closeFile();
