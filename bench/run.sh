@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every benchmark of a build and prints one table of figures against their baselines.
+# Runs every benchmark of a build and prints one table of figures against their baselines, with each row's
+# goal for the ratio (when it has one) and whether this run met it.
 set -euo pipefail
 build=${1:-build}
 bindir="$build/bench/bin"
@@ -12,8 +13,19 @@ for exe in "$bindir"/bench_*; do
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$exe" | grep '^ROW' >>"$rows" || {
         echo "$(basename "$exe") failed" >&2; exit 1; }
 done
+# A goal is "<= x" or ">= x" on the ratio; anything else is shown but marked as unreadable.
 awk -F'\t' '
-BEGIN { printf "%-48s %14s   %-40s %14s  %-8s %9s\n", "figure", "value", "baseline (same run)", "value", "unit", "ratio";
-        for (i = 0; i < 140; i++) printf "-"; printf "\n" }
+BEGIN { printf "%-52s %12s   %-44s %12s  %-8s %9s  %-8s %s\n", "figure", "value", "baseline (same run)", "value",
+               "unit", "ratio", "goal", "";
+        for (i = 0; i < 165; i++) printf "-"; printf "\n" }
 { ratio = ($5 != 0) ? $3 / $5 : 0;
-  printf "%-48s %14.4g   %-40s %14.4g  %-8s %9.3f\n", $2, $3, $4, $5, $6, ratio }' "$rows"
+  goal = $7; mark = "";
+  if (goal != "") {
+      op = goal; sub(/[ \t]*[-+0-9.eE]+[ \t]*$/, "", op); gsub(/[ \t]/, "", op);
+      limit = goal; sub(/^[ \t]*[<>]=[ \t]*/, "", limit);
+      if ($5 == 0) mark = "no ratio";
+      else if (op == "<=") mark = (ratio <= limit + 0) ? "met" : "missed";
+      else if (op == ">=") mark = (ratio >= limit + 0) ? "met" : "missed";
+      else mark = "unreadable goal";
+  }
+  printf "%-52s %12.4g   %-44s %12.4g  %-8s %9.4g  %-8s %s\n", $2, $3, $4, $5, $6, ratio, goal, mark }' "$rows"

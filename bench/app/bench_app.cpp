@@ -7,6 +7,16 @@
 // Live video: camdesk's CPU share (process CPU time / wall time) while it shows the simulated camera's frames
 // as fast as the camera answers, against a bare QSerialPort client that requests and reads the same frames at
 // the same rate and does nothing else. Both run in processes of their own; the simulator runs in this one.
+//
+// Latency: from the simulator writing a frame's last byte to the first paint of camdesk's picture view after
+// the live pane took that frame, against the quiet gap after which LensFeed cuts a reply, the floor the
+// protocol sets. camdesk and the simulator share one fresh process, so both read the same clock. The simulator
+// answers at once, as the camera does; the cut's 10 ms tick starts with the request, so a reply that follows
+// at once ends its quiet wait about 99 ms after its last byte (a later reply: 90 to 100 ms, by the tick's phase).
+//
+// Memory: camdesk's resident set after showing MemoryPictures pictures of the simulated camera, against a bare
+// QMainWindow of the same size that has painted itself; each in a fresh process, the median of a few.
+#include "benchrow.h"
 #include "localisation.h"
 #include "mainwindow.h"
 
@@ -15,19 +25,24 @@
 #include <junction.h>
 #include <km420frame.h>
 #include <livepane.h>
+#include <pictureview.h>
+#include <serialstreamcut.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QMainWindow>
 #include <QProcess>
 #include <QSerialPort>
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include <sys/resource.h>
@@ -36,13 +51,10 @@ namespace {
 
 constexpr int StartupRuns = 15;
 constexpr int LiveSeconds = 10;
+constexpr int LatencyPictures = 60;
+constexpr int MemoryPictures = 50;
+constexpr int MemoryRuns = 3;
 const char ShownLine[] = "shown";
-
-void row(const char* figure, double value, const char* baseline, double baselineValue, const char* unit)
-{
-    std::printf("ROW\t%s\t%.6g\t%s\t%.6g\t%s\n", figure, value, baseline, baselineValue, unit);
-    std::fflush(stdout);
-}
 
 double processCpuMs()
 {
@@ -57,6 +69,32 @@ void runFor(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+qint64 steadyNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The kernel's count of this process's resident pages; 0 when it cannot be read.
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).simplified().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // Says "shown" once the first paint of any widget of `window` has been flushed, then ends the process at
@@ -106,15 +144,10 @@ int startupBare(int argc, char** argv)
     return app.exec();
 }
 
-// camdesk against the camera named by KM420_CAMERA_PORT: waits for moving pictures, then prints
-// "LIVE <cpu ms> <wall ms> <pictures shown>" over LiveSeconds.
-int live(int argc, char** argv)
+// camdesk's live pane once it has shown `pictures` pictures of the camera named by KM420_CAMERA_PORT; null
+// when it does not get there.
+LivePane* showPictures(MainWindow& window, int pictures)
 {
-    QApplication app(argc, argv);
-    installTranslators(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"),
-                       QStringLiteral("Language"));
-    MainWindow window(nullptr);
-    window.show();
     QElapsedTimer waited;
     waited.start();
     LivePane* pane = nullptr;
@@ -123,26 +156,149 @@ int live(int argc, char** argv)
         runFor(20);
     if (!pane) {
         std::fprintf(stderr, "camdesk did not open the camera\n");
-        return 1;
+        return nullptr;
     }
     int shown = 0;
-    QObject::connect(pane, &LivePane::pictureShown, [&] { ++shown; });
-    while (shown < 3 && waited.elapsed() < 20000)
+    const QMetaObject::Connection counting = QObject::connect(pane, &LivePane::pictureShown, [&] { ++shown; });
+    while (shown < pictures && waited.elapsed() < 10000 + pictures * 1000)
         runFor(20);
-    if (shown < 3) {
-        std::fprintf(stderr, "camdesk shows no pictures\n");
-        return 1;
+    QObject::disconnect(counting);
+    if (shown < pictures) {
+        std::fprintf(stderr, "camdesk showed %d of %d pictures\n", shown, pictures);
+        return nullptr;
     }
-    const int shownBefore = shown;
+    return pane;
+}
+
+// As main() starts it.
+std::unique_ptr<MainWindow> startCamdesk()
+{
+    installTranslators(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"),
+                       QStringLiteral("Language"));
+    auto window = std::make_unique<MainWindow>(nullptr);
+    window->show();
+    return window;
+}
+
+// camdesk against the camera named by KM420_CAMERA_PORT: waits for moving pictures, then prints
+// "LIVE <cpu ms> <wall ms> <pictures shown>" over LiveSeconds.
+int live(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const std::unique_ptr<MainWindow> window = startCamdesk();
+    LivePane* pane = showPictures(*window, 3);
+    if (!pane)
+        return 1;
+    int shown = 0;
+    QObject::connect(pane, &LivePane::pictureShown, [&] { ++shown; });
     const double cpuStart = processCpuMs();
     QElapsedTimer wall;
     wall.start();
     runFor(LiveSeconds * 1000);
     const double wallMs = wall.nsecsElapsed() / 1e6;
     const double cpuMs = processCpuMs() - cpuStart;
-    std::printf("LIVE %.3f %.3f %d\n", cpuMs, wallMs, shown - shownBefore);
+    std::printf("LIVE %.3f %.3f %d\n", cpuMs, wallMs, shown);
     std::fflush(stdout);
     std::_Exit(0); // the camera stays with the simulator; closing is not measured
+}
+
+// Times each picture's road: when the live pane has taken a frame, the next paint of its picture view is
+// that frame's, and the simulator's stats at that moment name that frame's last byte, unless the next frame
+// has ended too. A picture for which the simulator finished other than exactly one frame since the one
+// before cannot be told apart and is left out, and counted: many left out would bias the median.
+class PaintClock : public QObject {
+public:
+    PaintClock(LivePane* pane, PictureView* view, const CameraSimulator& sim) : m_sim(sim)
+    {
+        m_framesSent = sim.stats().framesSent;
+        QObject::connect(pane, &LivePane::pictureShown, this, [this] {
+            const SimulatorStats stats = m_sim.stats();
+            m_armed = stats.framesSent == m_framesSent + 1;
+            if (!m_armed)
+                ++m_unpaired;
+            m_framesSent = stats.framesSent;
+            m_lastByteNs = stats.lastFrameDoneNs;
+        });
+        view->installEventFilter(this);
+    }
+    const std::vector<double>& latenciesMs() const { return m_latenciesMs; }
+    int unpaired() const { return m_unpaired; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_armed) {
+            m_armed = false;
+            m_latenciesMs.push_back((steadyNs() - m_lastByteNs) / 1e6);
+        }
+        return false;
+    }
+
+private:
+    const CameraSimulator& m_sim;
+    qint64 m_framesSent = 0;
+    qint64 m_lastByteNs = 0;
+    bool m_armed = false;
+    int m_unpaired = 0;
+    std::vector<double> m_latenciesMs;
+};
+
+// camdesk with a simulator of its own in this process; prints
+// "LATENCY <median ms> <90th percentile ms> <pictures timed> <left out>".
+int latency(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    CameraSimulator sim;
+    if (!sim.start()) {
+        std::fprintf(stderr, "simulator: %s\n", qPrintable(sim.errorString()));
+        return 1;
+    }
+    qputenv("KM420_CAMERA_PORT", QFile::encodeName(sim.portPath()));
+    const std::unique_ptr<MainWindow> window = startCamdesk();
+    LivePane* pane = showPictures(*window, 3);
+    PictureView* view = pane ? pane->findChild<PictureView*>() : nullptr;
+    if (!view)
+        return 1;
+    PaintClock clock(pane, view, sim);
+    QElapsedTimer waited;
+    waited.start();
+    while (clock.latenciesMs().size() < size_t(LatencyPictures) && waited.elapsed() < LatencyPictures * 500)
+        runFor(50);
+    if (clock.latenciesMs().empty()) {
+        std::fprintf(stderr, "no picture could be timed\n");
+        return 1;
+    }
+    std::vector<double> sorted = clock.latenciesMs();
+    std::sort(sorted.begin(), sorted.end());
+    std::printf("LATENCY %.3f %.3f %zu %d\n", median(sorted), sorted[sorted.size() * 9 / 10], sorted.size(),
+                clock.unpaired());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+// Prints "RSS <MiB>" once camdesk has shown MemoryPictures pictures of the camera named by KM420_CAMERA_PORT.
+int memoryCamdesk(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const std::unique_ptr<MainWindow> window = startCamdesk();
+    if (!showPictures(*window, MemoryPictures))
+        return 1;
+    std::printf("RSS %.3f\n", residentMiB());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+// Prints "RSS <MiB>" for a bare main window of camdesk's size once it has painted and settled.
+int memoryBare(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.resize(1024, 720);
+    window.show();
+    runFor(1000);
+    std::printf("RSS %.3f\n", residentMiB());
+    std::fflush(stdout);
+    std::_Exit(0);
 }
 
 // A bare client of the same camera: one get-frame record every 1000/fps ms (when the previous reply is in),
@@ -221,13 +377,6 @@ double startupMs(const QString& mode, const QProcessEnvironment& environment)
     return ms;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 bool startup(const QProcessEnvironment& environment)
 {
     std::vector<double> camdesk;
@@ -245,12 +394,12 @@ bool startup(const QProcessEnvironment& environment)
             bare.push_back(b);
         }
     }
-    row("camdesk start to first painted window (median)", median(camdesk), "bare QMainWindow, same size and measure",
-        median(bare), "ms");
+    benchRow("camdesk start to first painted window (median)", median(camdesk),
+             "bare QMainWindow, same size and measure", median(bare), "ms", "<= 1.3");
     return true;
 }
 
-// Runs one measuring child to its end; its line starting with `tag`, split into numbers.
+// Runs one measuring child to its end; the numbers of its line starting with `tag`.
 QVector<double> measure(const QStringList& arguments, const QProcessEnvironment& environment, const char* tag)
 {
     QProcess* process = startSelf(arguments, environment);
@@ -259,8 +408,12 @@ QVector<double> measure(const QStringList& arguments, const QProcessEnvironment&
     delete process;
     for (const QByteArray& line : lines) {
         const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() == 4 && fields[0] == tag)
-            return {fields[1].toDouble(), fields[2].toDouble(), fields[3].toDouble()};
+        if (fields.size() > 1 && fields[0] == tag) {
+            QVector<double> numbers;
+            for (int i = 1; i < fields.size(); ++i)
+                numbers.append(fields[i].toDouble());
+            return numbers;
+        }
     }
     return {};
 }
@@ -290,8 +443,50 @@ bool liveVideo(QProcessEnvironment environment)
     }
     std::fprintf(stderr, "live video: camdesk %.1f pictures/s, bare receiver %.1f frames/s\n", fps,
                  bare[2] * 1000.0 / bare[1]);
-    row("camdesk CPU share, live video at full rate", 100.0 * app[0] / app[1], "bare QSerialPort reader, same frames/s",
-        100.0 * bare[0] / bare[1], "% CPU");
+    benchRow("camdesk CPU share, live video at full rate", 100.0 * app[0] / app[1],
+             "bare QSerialPort reader, same frames/s", 100.0 * bare[0] / bare[1], "% CPU");
+    return true;
+}
+
+bool pictureLatency(const QProcessEnvironment& environment)
+{
+    const QVector<double> timed = measure({QStringLiteral("--latency")}, environment, "LATENCY");
+    if (timed.size() != 4) {
+        std::fprintf(stderr, "the latency run failed\n");
+        return false;
+    }
+    std::fprintf(stderr, "latency: %.0f pictures timed, %.0f left out, 90th percentile %.1f ms\n", timed[2], timed[3],
+                 timed[1]);
+    benchRow("camdesk frame's last byte to picture painted (median)", timed[0],
+             "quiet gap that ends a reply (10 ticks of 10 ms)", SerialStreamCut::QuietTicks * SerialStreamCut::TickMs,
+             "ms", "<= 1.1");
+    return true;
+}
+
+bool residentMemory(QProcessEnvironment environment)
+{
+    CameraSimulator sim;
+    if (!sim.start()) {
+        std::fprintf(stderr, "simulator: %s\n", qPrintable(sim.errorString()));
+        return false;
+    }
+    environment.insert(QStringLiteral("KM420_CAMERA_PORT"), sim.portPath());
+    std::vector<double> camdesk;
+    std::vector<double> bare;
+    for (int i = 0; i < MemoryRuns; ++i) {
+        const QVector<double> c = measure({QStringLiteral("--memory-camdesk")}, environment, "RSS");
+        sim.flushPort();
+        const QVector<double> b = measure({QStringLiteral("--memory-bare")}, environment, "RSS");
+        if (c.size() != 1 || b.size() != 1 || c[0] <= 0 || b[0] <= 0) {
+            std::fprintf(stderr, "a memory run failed\n");
+            return false;
+        }
+        camdesk.push_back(c[0]);
+        bare.push_back(b[0]);
+    }
+    const QByteArray figure = "camdesk resident memory after " + QByteArray::number(MemoryPictures) + " pictures";
+    benchRow(figure.constData(), median(camdesk), "bare QMainWindow, same size, painted", median(bare), "MiB",
+             "<= 1.5");
     return true;
 }
 
@@ -308,12 +503,21 @@ int main(int argc, char** argv)
         return live(argc, argv);
     if (mode == QLatin1String("--receive") && argc > 2)
         return receive(argc, argv, std::atof(argv[2]));
+    if (mode == QLatin1String("--latency"))
+        return latency(argc, argv);
+    if (mode == QLatin1String("--memory-camdesk"))
+        return memoryCamdesk(argc, argv);
+    if (mode == QLatin1String("--memory-bare"))
+        return memoryBare(argc, argv);
 
     QCoreApplication app(argc, argv);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.remove(QStringLiteral("KM420_CAMERA_PORT"));
-    const bool ok = startup(environment);
-    return liveVideo(environment) && ok ? 0 : 1;
+    bool ok = startup(environment);
+    ok = pictureLatency(environment) && ok;
+    ok = residentMemory(environment) && ok;
+    ok = liveVideo(environment) && ok;
+    return ok ? 0 : 1;
 }

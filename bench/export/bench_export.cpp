@@ -1,4 +1,6 @@
 // Figures of km420-export, each against decoding the same frames without writing them.
+#include "benchrow.h"
+
 #include <exportoptions.h>
 #include <framebuilder.h>
 #include <frameimage.h>
@@ -19,12 +21,6 @@
 namespace {
 
 constexpr int Frames = 200;
-
-void row(const char* figure, double value, const char* baseline, double baselineValue, const char* unit)
-{
-    std::printf("ROW\t%s\t%.6g\t%s\t%.6g\t%s\n", figure, value, baseline, baselineValue, unit);
-    std::fflush(stdout);
-}
 
 // A recording at the camera's usual pace of about nine frames a second, palettes taking turns.
 bool writeRecording(const QString& path)
@@ -92,14 +88,14 @@ int main(int argc, char* argv[])
     png.target = ExportOptions::Png;
     png.output = dir.filePath("png");
     png.scale = ExportOptions::DefaultPngScale;
-    row("export to PNG, frames/s", exportFps(png), "decode alone, frames/s",
-        decodeFps(recording, FrameImage(-1, png.scale)), "frames/s");
+    benchRow("export to PNG, frames/s", exportFps(png), "decode alone, frames/s",
+             decodeFps(recording, FrameImage(-1, png.scale)), "frames/s");
 
     ExportOptions video = png;
     video.target = ExportOptions::Video;
     video.output = dir.filePath("bench.mp4");
     video.scale = ExportOptions::DefaultVideoScale;
-    row("export to MP4, frames/s", exportFps(video), "decode alone at video size, frames/s",
-        decodeFps(recording, FrameImage(-1, video.scale, true)), "frames/s");
+    benchRow("export to MP4, frames/s", exportFps(video), "decode alone at video size, frames/s",
+             decodeFps(recording, FrameImage(-1, video.scale, true)), "frames/s");
     return 0;
 }

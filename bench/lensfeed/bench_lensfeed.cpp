@@ -1,4 +1,6 @@
 // Figures of the camera library, each against a baseline measured in the same run.
+#include "benchrow.h"
+
 #include <camerasimulator.h>
 #include <framedecoder.h>
 #include <lensfeed.h>
@@ -26,12 +28,6 @@ void runFor(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-void row(const char* figure, double value, const char* baseline, double baselineValue, const char* unit)
-{
-    std::printf("ROW\t%s\t%.6g\t%s\t%.6g\t%s\n", figure, value, baseline, baselineValue, unit);
-    std::fflush(stdout);
 }
 
 double threadCpuMs()
@@ -85,8 +81,8 @@ void decoding()
         const QPixmap pixmap = QPixmap::fromImage(image);
         sink = ushort(pixmap.width());
     });
-    row("decode one frame (palette look-ups)", decodeNs, "copy its 17,280-byte picture", copyNs, "ns");
-    row("decode one frame into a QPixmap", pixmapNs, "copy its 17,280-byte picture", copyNs, "ns");
+    benchRow("decode one frame (palette look-ups)", decodeNs, "copy its 17,280-byte picture", copyNs, "ns", "<= 10");
+    benchRow("decode one frame into a QPixmap", pixmapNs, "copy its 17,280-byte picture", copyNs, "ns");
 }
 
 // Time from writing a get-frame record to the last byte of its reply, read as fast as the port allows.
@@ -143,9 +139,10 @@ void streaming()
     feed.close();
     if (streamed <= 0)
         return;
-    row("frames per second from the simulator", streamed * 1000.0 / wallMs, "framing limit: transfer + 10 quiet ticks",
-        limitFps, "fps");
-    row("GUI-thread CPU per streamed frame", cpuMs / streamed, "wall time per streamed frame", wallMs / streamed, "ms");
+    benchRow("frames per second from the simulator", streamed * 1000.0 / wallMs,
+             "framing limit: transfer + 10 quiet ticks", limitFps, "fps");
+    benchRow("GUI-thread CPU per streamed frame", cpuMs / streamed, "wall time per streamed frame", wallMs / streamed,
+             "ms");
 }
 
 } // namespace

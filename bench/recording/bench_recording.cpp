@@ -1,4 +1,6 @@
 // Figures of recording, each against a baseline measured in the same run.
+#include "benchrow.h"
+
 #include <camerasimulator.h>
 #include <lensfeed.h>
 #include <recordingwriter.h>
@@ -18,12 +20,6 @@ void runFor(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-void row(const char* figure, double value, const char* baseline, double baselineValue, const char* unit)
-{
-    std::printf("ROW\t%s\t%.6g\t%s\t%.6g\t%s\n", figure, value, baseline, baselineValue, unit);
-    std::fflush(stdout);
 }
 
 struct Streamed {
@@ -95,8 +91,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "recording failed: %s\n", qPrintable(writer.errorString()));
         return 1;
     }
-    row("frames/s while recording (goal ≥ 0.99)", recorded.intervals * 1e9 / recorded.ns, "frames/s without recording",
-        plain.intervals * 1e9 / plain.ns, "fps");
-    row("bytes written per frame", double(bytes) / frames, "raw frame size (14,935)", Km420Frame::Size, "bytes");
+    benchRow("frames/s while recording", recorded.intervals * 1e9 / recorded.ns, "frames/s without recording",
+             plain.intervals * 1e9 / plain.ns, "fps", ">= 0.99");
+    benchRow("bytes written per frame", double(bytes) / frames, "raw frame size (14,935)", Km420Frame::Size, "bytes");
     return 0;
 }

@@ -484,6 +484,9 @@ void CameraSimulator::Private::finishHead() {
             replayHangUpAt = lastDone + std::chrono::seconds(2);
         }
         stats.framesSent += item.framesDone;
+        if (item.framesDone > 0)
+            stats.lastFrameDoneNs =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(lastDone.time_since_epoch()).count();
         stats.recordsAnswered += item.repliesDone;
         stats.faultyReplies += item.faultyDone;
         stats.garbageBytesSent += item.garbage;

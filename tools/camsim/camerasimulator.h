@@ -22,6 +22,9 @@ struct SimulatorStats {
     // Complete, well-formed 14,935-byte frames written, paused and chunked ones included. A pty holds less than
     // a frame, so a frame counts only once the client has read most of it.
     qint64 framesSent = 0;
+    // When the last byte of the last of those frames was written: std::chrono::steady_clock, in nanoseconds since
+    // its epoch (CLOCK_MONOTONIC on Linux), so a client can time the frame's road.
+    qint64 lastFrameDoneNs = 0;
     qint64 faultyReplies = 0; // replies altered by a fault (short, long, bad marker, pause, garbage, chunked)
     qint64 garbageBytesSent = 0;
     qint64 bytesSent = 0;
