@@ -36,7 +36,7 @@ camdesk_install_headers(DeviceBase libs/devicebase
     baseobject.h devicemanager.h endpoint.h extinfolayout.h imagefile.h km420frame.h qurlinfo.h reentry.h serialdevice.h
     streamsource.h)
 camdesk_install_headers(Commander libs/commander command.h commander.h)
-camdesk_install_headers(LensFeed lensfeed lensfeed.h commandrecordbuilder.h videoextinf.h)
+camdesk_install_headers(LensFeed lensfeed lensfeed.h)
 camdesk_install_headers(WireLink wirelink wirelink.h)
 
 install(EXPORT CamdeskTargets NAMESPACE Camdesk:: DESTINATION ${CAMDESK_INSTALL_CMAKEDIR})

@@ -1,4 +1,5 @@
 #include "lensfeed.h"
+#include "lensfeed_p.h"
 
 #include "framecheck.h"
 #include "framedecoder.h"
@@ -52,43 +53,43 @@ LensFeed::PortLister& portLister()
 
 } // namespace
 
-LensFeed::LensFeed(QObject* parent) : StreamSource(parent), frameBuffer{}
+LensFeed::LensFeed(QObject* parent) : StreamSource(parent), d(std::make_unique<Private>())
 {
-    commander.reset(new Commander);
-    connect(commander.get(), &Commander::nextCommand, this, &LensFeed::slotCommandPoolThreadNextCommand);
+    d->commander.reset(new Commander);
+    connect(d->commander.get(), &Commander::nextCommand, this, &LensFeed::slotCommandPoolThreadNextCommand);
 
-    serialPort.reset(new QSerialPort);
-    connect(serialPort.get(), &QSerialPort::readyRead, this, &LensFeed::collectPortBytes);
+    d->serialPort.reset(new QSerialPort);
+    connect(d->serialPort.get(), &QSerialPort::readyRead, this, &LensFeed::collectPortBytes);
     // On unplug or hang-up the port reports these, on some systems in a tight loop, until it is
     // closed; waiting out the failure limit would spin for seconds. The close runs right after the
     // port's own handler has returned: closing inside it, or a modal box there, would pull the port
     // out from under code that still uses it.
-    connect(serialPort.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+    connect(d->serialPort.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !actived() ||
-            failedSession == sessions.current())
+            d->failedSession == d->sessions.current())
             return;
-        qCWarning(lcStream) << "port" << m_portName << "failed:" << serialPort->errorString();
-        failedSession = sessions.current();
+        qCWarning(lcStream) << "port" << d->portName << "failed:" << d->serialPort->errorString();
+        d->failedSession = d->sessions.current();
         QMetaObject::invokeMethod(
             this,
-            [this, failed = sessions.current()] {
-                if (sessions.current() == failed && actived())
+            [this, failed = d->sessions.current()] {
+                if (d->sessions.current() == failed && actived())
                     closeOnFailure();
             },
             Qt::QueuedConnection);
     });
 
-    streamCut.reset(new SerialStreamCut);
-    connect(streamCut.get(), &SerialStreamCut::timeout, this, &LensFeed::completeFrame);
+    d->streamCut.reset(new SerialStreamCut);
+    connect(d->streamCut.get(), &SerialStreamCut::timeout, this, &LensFeed::completeFrame);
 }
 
 LensFeed::~LensFeed()
 {
     close();
     // The helpers are released before QObject drops these connections.
-    streamCut->disconnect(this);
-    serialPort->disconnect(this);
-    commander->disconnect(this);
+    d->streamCut->disconnect(this);
+    d->serialPort->disconnect(this);
+    d->commander->disconnect(this);
 }
 
 void LensFeed::setPortLister(PortLister lister)
@@ -110,21 +111,21 @@ bool LensFeed::open(const QString& name)
 {
     if (actived())
         return true;
-    if (serialPort->isOpen())
-        serialPort->close();
-    serialPort->setPortName(name);
-    serialPort->setBaudRate(QSerialPort::Baud115200);
-    serialPort->setDataBits(QSerialPort::Data8);
-    serialPort->setParity(QSerialPort::NoParity);
-    serialPort->setStopBits(QSerialPort::OneStop);
-    serialPort->setFlowControl(QSerialPort::NoFlowControl);
-    if (!serialPort->open(QIODevice::ReadWrite)) {
-        qCDebug(lcStream) << "cannot open" << name << serialPort->errorString();
+    if (d->serialPort->isOpen())
+        d->serialPort->close();
+    d->serialPort->setPortName(name);
+    d->serialPort->setBaudRate(QSerialPort::Baud115200);
+    d->serialPort->setDataBits(QSerialPort::Data8);
+    d->serialPort->setParity(QSerialPort::NoParity);
+    d->serialPort->setStopBits(QSerialPort::OneStop);
+    d->serialPort->setFlowControl(QSerialPort::NoFlowControl);
+    if (!d->serialPort->open(QIODevice::ReadWrite)) {
+        qCDebug(lcStream) << "cannot open" << name << d->serialPort->errorString();
         return false;
     }
-    m_portName = name;
-    sessions.next();
-    commander->start(10);
+    d->portName = name;
+    d->sessions.next();
+    d->commander->start(10);
     cmdResetFrame();
     cmdGetVideoFrame();
     opened();
@@ -148,20 +149,20 @@ bool LensFeed::open()
     }
     if (!open(name))
         return false;
-    failureCount = 0;
+    d->failureCount = 0;
     return true;
 }
 
 void LensFeed::close()
 {
-    if (!actived() || closing.busy())
+    if (!actived() || d->closing.busy())
         return;
-    Reentry::Scope scope(this, closing);
-    streamCut->stop();
-    serialPort->close();
-    commander->stop();
-    m_portName.clear();
-    sessions.next();
+    Reentry::Scope scope(this, d->closing);
+    d->streamCut->stop();
+    d->serialPort->close();
+    d->commander->stop();
+    d->portName.clear();
+    d->sessions.next();
     const Reentry::Guard guard(this);
     closed();
     if (!guard.alive())
@@ -169,9 +170,14 @@ void LensFeed::close()
     Endpoint::close();
 }
 
+int LensFeed::consecutiveFailures() const
+{
+    return d->failureCount;
+}
+
 QString LensFeed::portName() const
 {
-    return m_portName;
+    return d->portName;
 }
 
 void LensFeed::pullImage(DeviceManager::Mode mode, char* param)
@@ -179,38 +185,38 @@ void LensFeed::pullImage(DeviceManager::Mode mode, char* param)
     Q_UNUSED(mode)
     if (!actived() || !param)
         return;
-    commandRecord.copyParameters(param);
-    commander->appendCommand(getCmdContent(CommandRecordBuilder::SetParameters, true, 1000), false);
+    d->commandRecord.copyParameters(param);
+    d->commander->appendCommand(getCmdContent(CommandRecordBuilder::SetParameters, true, 1000), false);
 }
 
 ushort* LensFeed::getVideoPlat() const
 {
-    return videoPlat;
+    return d->videoPlat;
 }
 
 void LensFeed::setVideoPlat(ushort* plat)
 {
-    videoPlat = plat;
+    d->videoPlat = plat;
 }
 
-void LensFeed::readyRead(char* d, int l)
+void LensFeed::readyRead(char* data, int l)
 {
-    if (!d || l <= 0)
+    if (!data || l <= 0)
         return;
-    std::memcpy(frameBuffer.bytes, d, size_t(std::min(l, Km420Frame::Size)));
+    std::memcpy(d->frameBuffer.bytes, data, size_t(std::min(l, Km420Frame::Size)));
 }
 
 void LensFeed::slotCommandPoolThreadNextCommand(Command* command)
 {
     if (!command)
         return;
-    const Reentry::Guard guard(this, &sessions);
-    if (failureCount > 2) {
+    const Reentry::Guard guard(this, &d->sessions);
+    if (d->failureCount > 2) {
         closeOnFailure();
         if (!guard.alive())
             return;
     }
-    for (int i = 0; i < HandOverWaits && streamCut->state() != SerialStreamCut::Idle; ++i) {
+    for (int i = 0; i < HandOverWaits && d->streamCut->state() != SerialStreamCut::Idle; ++i) {
         waitMs(SerialStreamCut::TickMs);
         if (!guard.alive())
             return;
@@ -220,46 +226,46 @@ void LensFeed::slotCommandPoolThreadNextCommand(Command* command)
     // device, or against the next session.
     if (!guard.sameSession())
         return;
-    if (streamCut->state() != SerialStreamCut::Idle) {
+    if (d->streamCut->state() != SerialStreamCut::Idle) {
         qCDebug(lcStream) << "reply still incomplete at the next command, given up";
-        commander->respond(false);
+        d->commander->respond(false);
     }
-    if (serialPort->isOpen())
-        serialPort->write(commandRecord.refreshed(command->content));
-    streamCut->arm();
+    if (d->serialPort->isOpen())
+        d->serialPort->write(d->commandRecord.refreshed(command->content));
+    d->streamCut->arm();
 }
 
 void LensFeed::collectPortBytes()
 {
-    if (serialPort->bytesAvailable() == 0)
+    if (d->serialPort->bytesAvailable() == 0)
         return;
-    streamCut->collect(serialPort->readAll());
+    d->streamCut->collect(d->serialPort->readAll());
 }
 
 void LensFeed::completeFrame()
 {
-    const Reentry::Guard guard(this, &sessions);
+    const Reentry::Guard guard(this, &d->sessions);
     bool ok = false;
-    switch (streamCut->state()) {
+    switch (d->streamCut->state()) {
     case SerialStreamCut::Waiting:
         qCDebug(lcStream) << "no reply";
         cmdResetFrame();
-        ++failureCount;
+        ++d->failureCount;
         break;
     case SerialStreamCut::Receiving: {
-        const FrameCheck::Result result = FrameCheck::check(streamCut->buffer(), &frameBuffer);
+        const FrameCheck::Result result = FrameCheck::check(d->streamCut->buffer(), &d->frameBuffer);
         if (result == FrameCheck::FrameOk) {
-            decodeVideFrame(&frameBuffer);
+            decodeVideFrame(&d->frameBuffer);
             if (!guard.alive())
                 return;
             ok = true;
-            failureCount = 0;
+            d->failureCount = 0;
         } else {
             qCDebug(lcStream) << (result == FrameCheck::FrameSizeWrong ? "reply of wrong size"
                                                                        : "reply with bad markers")
-                              << streamCut->buffer().size();
+                              << d->streamCut->buffer().size();
             cmdResetFrame();
-            ++failureCount;
+            ++d->failureCount;
         }
         break;
     }
@@ -270,60 +276,60 @@ void LensFeed::completeFrame()
     // the cutter and the Commander now serve the new session.
     if (!guard.sameSession())
         return;
-    streamCut->stop();
-    commander->respond(ok);
+    d->streamCut->stop();
+    d->commander->respond(ok);
 }
 
 void LensFeed::closeOnFailure()
 {
     const Reentry::Guard guard(this);
-    failureCount = 0;
+    d->failureCount = 0;
     close();
-    if (!guard.alive() || warning.busy())
+    if (!guard.alive() || d->warningBox.busy())
         return;
-    const Reentry::Scope shown(this, warning);
+    const Reentry::Scope shown(this, d->warningBox);
     QMessageBox::warning(nullptr, QString(), tr("Data stream was failed,the application will be close."),
                          QMessageBox::Ok);
 }
 
 void LensFeed::cmdGetVideoFrame()
 {
-    commander->appendCommand(getCmdContent(CommandRecordBuilder::GetVideoFrame, true, -1), true);
+    d->commander->appendCommand(getCmdContent(CommandRecordBuilder::GetVideoFrame, true, -1), true);
 }
 
 void LensFeed::cmdResetFrame()
 {
     Command* command = getCmdContent(CommandRecordBuilder::ResetFrame, true, -1);
-    if (!commander->appendCommand(command, false, true))
+    if (!d->commander->appendCommand(command, false, true))
         delete command;
 }
 
 void LensFeed::cmdSetParam(double first, double second, double third)
 {
-    commandRecord.setParameters(first, second, third);
-    commander->appendCommand(getCmdContent(CommandRecordBuilder::SetParameters, true, 1000), false);
+    d->commandRecord.setParameters(first, second, third);
+    d->commander->appendCommand(getCmdContent(CommandRecordBuilder::SetParameters, true, 1000), false);
 }
 
 Command* LensFeed::getCmdContent(uchar code, bool flag, int param)
 {
-    return new Command(commandRecord.build(code), flag, param, QVariant(0));
+    return new Command(d->commandRecord.build(code), flag, param, QVariant(0));
 }
 
 void LensFeed::decodeVideFrame(Video_ExtInf* frame)
 {
-    videoPlat = Palettes::table(FrameDecoder::paletteNumber(*frame));
+    d->videoPlat = Palettes::table(FrameDecoder::paletteNumber(*frame));
     std::array<ushort, FrameDecoder::PixelCount> pixels;
-    FrameDecoder::decodePixels(*frame, videoPlat, pixels.data());
+    FrameDecoder::decodePixels(*frame, d->videoPlat, pixels.data());
     QPixmapCache::clear();
     const QImage image(reinterpret_cast<const uchar*>(pixels.data()), Km420Frame::Width, Km420Frame::Height,
                        Km420Frame::Width * int(sizeof(ushort)), QImage::Format_RGB16);
-    pixmap = QPixmap::fromImage(image);
+    d->pixmap = QPixmap::fromImage(image);
 
     const Reentry::Guard guard(this);
     emit updateExtendParam(frame->bytes);
     if (!guard.alive())
         return;
-    emit imageRead(pixmap);
+    emit imageRead(d->pixmap);
 }
 
 double LensFeed::Get_Y(double x, double y1, double y2, double x1, double x2)

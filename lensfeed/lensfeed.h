@@ -1,12 +1,9 @@
 #ifndef LENSFEED_H
 #define LENSFEED_H
 
-#include "commandrecordbuilder.h"
 #include "lensfeed_export.h"
-#include "videoextinf.h"
 
 #include <devicemanager.h>
-#include <reentry.h>
 #include <streamsource.h>
 
 #include <QList>
@@ -17,9 +14,7 @@
 #include <memory>
 
 class Command;
-class Commander;
-class QSerialPort;
-class SerialStreamCut;
+struct Video_ExtInf;
 
 // The KM420 camera in its USB video mode: a serial port that answers each 55-byte command
 // with one 14,935-byte frame. Opens the port, keeps the command cycle going and emits every
@@ -60,14 +55,14 @@ public:
     static void setPortLister(PortLister lister);
 
     // Failed replies in a row; for tests and diagnostics.
-    int consecutiveFailures() const { return failureCount; }
+    int consecutiveFailures() const;
 
 signals:
     void imageRead(const QPixmap& pixmap);
     void updateExtendParam(char* param);
 
 private slots:
-    void readyRead(char* d, int l);
+    void readyRead(char* data, int l);
     void slotCommandPoolThreadNextCommand(Command* command);
 
 private:
@@ -82,22 +77,8 @@ private:
     void completeFrame();
     void closeOnFailure();
 
-    QString m_portName; // named apart from portName(), which returns it
-    QPixmap pixmap;
-    std::unique_ptr<Commander> commander;
-    CommandRecordBuilder commandRecord;
-    Video_ExtInf frameBuffer;
-    ushort* videoPlat = nullptr;
-    int failureCount = 0;
-    std::unique_ptr<QSerialPort> serialPort;
-    std::unique_ptr<SerialStreamCut> streamCut;
-
-    // Counts opens and closes, so a handler that ran a nested event loop can tell that the device
-    // was closed (or closed and reopened) under it.
-    Reentry::Sessions sessions;
-    quint64 failedSession = 0; // the session whose port reported that the device is gone
-    Reentry::Section closing;
-    Reentry::Section warning; // the failure box is up
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif // LENSFEED_H
