@@ -2,6 +2,7 @@
 #include "commapi.h"
 
 #include "wirelink.h"
+#include "wirelink_p.h"
 
 #include "portlisting.h"
 #include "portpath.h"
@@ -63,7 +64,7 @@ bool configure(HANDLE port)
 
 } // namespace
 
-WireLink::WireLink(QWidget* parent) : QWidget(parent), isOpen(false), portHandle(INVALID_HANDLE_VALUE)
+WireLink::WireLink(QWidget* parent) : QWidget(parent), d(std::make_unique<Private>())
 {
     // readyRead crosses from the reader's thread to this one.
     qRegisterMetaType<char*>("char*");
@@ -79,32 +80,32 @@ WireLink::~WireLink()
 
 bool WireLink::open(const QString& name)
 {
-    if (isOpen)
+    if (d->isOpen)
         return false;
     const std::wstring path = PortPath::normalise(name).toStdWString();
-    portHandle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_OVERLAPPED, nullptr);
-    if (portHandle == INVALID_HANDLE_VALUE) {
+    d->portHandle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OVERLAPPED, nullptr);
+    if (d->portHandle == INVALID_HANDLE_VALUE) {
         qCDebug(lcWireLinkPort) << "cannot open" << name << "error" << GetLastError();
         return false;
     }
-    if (!configure(portHandle)) {
+    if (!configure(d->portHandle)) {
         qCDebug(lcWireLinkPort) << "cannot configure" << name << "error" << GetLastError();
-        CloseHandle(portHandle);
-        portHandle = INVALID_HANDLE_VALUE;
+        CloseHandle(d->portHandle);
+        d->portHandle = INVALID_HANDLE_VALUE;
         return false;
     }
-    PurgeComm(portHandle, PURGE_TXCLEAR | PURGE_RXCLEAR);
+    PurgeComm(d->portHandle, PURGE_TXCLEAR | PURGE_RXCLEAR);
 
-    readThread = std::make_unique<ReadThread>(this);
-    if (!readThread->isReady()) {
+    d->readThread = std::make_unique<ReadThread>(this);
+    if (!d->readThread->isReady()) {
         qCDebug(lcWireLinkPort) << "cannot start the reader of" << name << "error" << GetLastError();
-        readThread.reset();
-        CloseHandle(portHandle);
-        portHandle = INVALID_HANDLE_VALUE;
+        d->readThread.reset();
+        CloseHandle(d->portHandle);
+        d->portHandle = INVALID_HANDLE_VALUE;
         return false;
     }
-    ReadThread* reader = readThread.get();
+    ReadThread* reader = d->readThread.get();
     // The reader object lives on this thread, so deliveries arrive here queued, and destroying the reader
     // in close() discards those still waiting along with the buffers they point into.
     connect(reader, &ReadThread::readyRead, reader, [this, guard = QPointer<ReadThread>(reader)](char* buff, int len) {
@@ -117,14 +118,14 @@ bool WireLink::open(const QString& name)
     });
     reader->start(QThread::InheritPriority);
 
-    isOpen = true;
+    d->isOpen = true;
     emit opened();
     return true;
 }
 
 int WireLink::write(const char* data, int len)
 {
-    if (!isOpen)
+    if (!d->isOpen)
         return -1;
     if (len < 0 || (!data && len > 0))
         return 0;
@@ -133,18 +134,18 @@ int WireLink::write(const char* data, int len)
     if (!io.hEvent)
         return 0;
     // Every write starts on empty queues; bytes the reader has not taken yet are lost.
-    PurgeComm(portHandle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+    PurgeComm(d->portHandle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
     int result = 0;
     DWORD written = 0;
-    if (WriteFile(portHandle, data, static_cast<DWORD>(len), &written, &io)) {
+    if (WriteFile(d->portHandle, data, static_cast<DWORD>(len), &written, &io)) {
         result = 1;
     } else {
         const DWORD error = GetLastError();
         if (error == ERROR_IO_PENDING) {
             if (WaitForSingleObject(io.hEvent, kWriteWaitMs) != WAIT_OBJECT_0)
-                CancelIoEx(portHandle, &io);
+                CancelIoEx(d->portHandle, &io);
             // The system owns io and data until the write has ended, cancelled or not.
-            GetOverlappedResult(portHandle, &io, &written, TRUE);
+            GetOverlappedResult(d->portHandle, &io, &written, TRUE);
         } else {
             qCDebug(lcWireLinkPort) << "write failed, error" << error;
             if (const wchar_t* text = messageFor(error))
@@ -157,7 +158,7 @@ int WireLink::write(const char* data, int len)
 
 void WireLink::close()
 {
-    if (!isOpen)
+    if (!d->isOpen)
         return;
     release();
     emit closed();
@@ -165,7 +166,7 @@ void WireLink::close()
 
 void* WireLink::handle() const
 {
-    return portHandle;
+    return d->portHandle;
 }
 
 int WireLink::enumerate(ushort vid, ushort pid, QStringList& list)
@@ -175,14 +176,14 @@ int WireLink::enumerate(ushort vid, ushort pid, QStringList& list)
 
 void WireLink::release()
 {
-    if (!isOpen)
+    if (!d->isOpen)
         return;
-    readThread->requestStop();
-    readThread->join();
-    readThread.reset();
-    if (portHandle != INVALID_HANDLE_VALUE) {
-        CloseHandle(portHandle);
-        portHandle = INVALID_HANDLE_VALUE;
+    d->readThread->requestStop();
+    d->readThread->join();
+    d->readThread.reset();
+    if (d->portHandle != INVALID_HANDLE_VALUE) {
+        CloseHandle(d->portHandle);
+        d->portHandle = INVALID_HANDLE_VALUE;
     }
-    isOpen = false;
+    d->isOpen = false;
 }

@@ -7,8 +7,6 @@
 
 #include <memory>
 
-class ReadThread;
-
 // A serial port at 9600 baud, 8 data bits, no parity, one stop bit, over the Win32 communication
 // functions. The widget is never shown; its native window owns the boxes that report failed writes.
 //
@@ -44,7 +42,6 @@ signals:
 private:
     void release();
 
-    bool isOpen;
-    void* portHandle;
-    std::unique_ptr<ReadThread> readThread;
+    class Private;
+    std::unique_ptr<Private> d;
 };
