@@ -20,8 +20,12 @@ endfunction()
 # camdesk_library(<name> <alias-namespace> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
 # A shared library with a generated export header <lowername>_export.h in the build tree. What is
 # installed, and how, is decided in CamdeskInstall.cmake.
+#
+# EXPORTED_CLASSES: the library's dynamic symbol table is held to these classes (their members, vtables,
+# type information and thunks) by a linker version script, so that what it uses inside (templates of the
+# standard library among them) is not offered to other programs. GNU-style linkers only.
 function(camdesk_library name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS;EXPORTED_CLASSES" ${ARGN})
     add_library(${name} SHARED ${ARG_SOURCES})
     add_library(${name}::${name} ALIAS ${name})
     add_library(Camdesk::${name} ALIAS ${name})
@@ -42,6 +46,18 @@ function(camdesk_library name)
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR})
     camdesk_warnings(${name})
+    if(ARG_EXPORTED_CLASSES AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        set(patterns)
+        foreach(class ${ARG_EXPORTED_CLASSES})
+            string(APPEND patterns "      ${class}::*;\n      \"vtable for ${class}\";\n"
+                "      \"typeinfo for ${class}\";\n      \"typeinfo name for ${class}\";\n"
+                "      \"non-virtual thunk to ${class}::*\";\n")
+        endforeach()
+        set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
+        file(WRITE ${script} "{\n  global:\n    extern \"C++\" {\n${patterns}    };\n  local: *;\n};\n")
+        target_link_options(${name} PRIVATE "LINKER:--version-script=${script}")
+        set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${script})
+    endif()
 endfunction()
 
 # camdesk_test(<name> SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])

@@ -1,7 +1,6 @@
 #ifndef COMMANDRECORDBUILDER_H
 #define COMMANDRECORDBUILDER_H
 
-#include "lensfeed_export.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -10,7 +9,7 @@
 
 // The persistent 55-byte camera command record: markers, command code and the three camera
 // parameters, which go out with every later command until they are set again.
-class LENSFEED_EXPORT CommandRecordBuilder {
+class CommandRecordBuilder {
 public:
     static constexpr int Size = 55;
     static constexpr int CodeOffset = 4;

@@ -1,14 +1,13 @@
 #ifndef FRAMECHECK_H
 #define FRAMECHECK_H
 
-#include "lensfeed_export.h"
 
 #include <QByteArray>
 
 struct Video_ExtInf;
 
 // The envelope check of one collected reply.
-class LENSFEED_EXPORT FrameCheck {
+class FrameCheck {
 public:
     enum Result { FrameOk, FrameSizeWrong, FrameFormatWrong };
 

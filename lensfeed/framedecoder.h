@@ -1,7 +1,6 @@
 #ifndef FRAMEDECODER_H
 #define FRAMEDECODER_H
 
-#include "lensfeed_export.h"
 
 #include <km420frame.h>
 
@@ -10,7 +9,7 @@
 struct Video_ExtInf;
 
 // Turns the pixel block of a frame into RGB565 pixels; no I/O, no Qt image types.
-class LENSFEED_EXPORT FrameDecoder {
+class FrameDecoder {
 public:
     static constexpr int PixelCount = Km420Frame::Width * Km420Frame::Height;
 

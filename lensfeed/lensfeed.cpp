@@ -24,8 +24,6 @@
 #include <array>
 #include <cstring>
 
-Q_LOGGING_CATEGORY(lcStream, "lensfeed.stream")
-
 namespace {
 
 constexpr int HandOverWaits = 300; // of 10 ms each: as long as a reply may take to begin

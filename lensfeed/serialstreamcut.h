@@ -1,7 +1,6 @@
 #ifndef SERIALSTREAMCUT_H
 #define SERIALSTREAMCUT_H
 
-#include "lensfeed_export.h"
 
 #include <km420frame.h>
 
@@ -14,7 +13,7 @@ class QTimer;
 
 // Cuts one reply out of the serial byte stream by time: after arm(), timeout() comes 300 ticks later
 // if nothing arrived, or 10 quiet ticks after the last chunk. The stream has no length field.
-class LENSFEED_EXPORT SerialStreamCut : public QObject {
+class SerialStreamCut : public QObject {
     Q_OBJECT
 public:
     enum State { Idle = 0, Waiting = 1, Receiving = 2 };

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "wirelink_export.h"
-
 #include <QtGlobal>
 
 // Seams for tests, not for device libraries: faults and counters of the POSIX stand-in for the Win32
-// communication functions.
-class WIRELINK_EXPORT LinkProbe {
+// communication functions. Only the tests' build of the library (WireLinkProbed, WIRELINK_PROBE) has
+// them; in the shipped library the stand-in's notes compile to nothing and no fault can be set.
+class LinkProbe {
 public:
     enum class Call {
         CreateFile,
@@ -30,6 +29,7 @@ public:
         AbortsAtOnce,   // completes every wait at once with ERROR_OPERATION_ABORTED
     };
 
+#ifdef WIRELINK_PROBE
     // The next `call` fails with the Win32 error code `error` (POSIX stand-in only).
     static void failNext(Call call, quint32 error);
     // The next status query reports `count` bytes more than are queued, so the read that follows waits.
@@ -54,4 +54,14 @@ public:
     static void noteAbandoned(int count);
     static void notePortOpen(int delta);
     static void noteCancelled(int count);
+#else
+    static bool takeFailure(Call, quint32*) { return false; }
+    static quint32 takePhantomBytes() { return 0; }
+    static WaitFault waitFault() { return WaitFault::None; }
+    static void noteStatusQuery() {}
+    static void notePending(int) {}
+    static void noteAbandoned(int) {}
+    static void notePortOpen(int) {}
+    static void noteCancelled(int) {}
+#endif
 };

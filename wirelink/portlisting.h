@@ -1,7 +1,5 @@
 #pragma once
 
-#include "wirelink_export.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,7 +12,7 @@ struct PortEntry {
 };
 
 // The list of present serial ports and its selection by USB identifiers.
-class WIRELINK_EXPORT PortListing {
+class PortListing {
 public:
     // A fresh listing of the ports present now, arranged as below.
     static QList<PortEntry> present();

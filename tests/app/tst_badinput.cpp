@@ -5,6 +5,7 @@
 
 #include <modalwatcher.h>
 #include <residentmemory.h>
+#include <testpaths.h>
 
 #include <junction.h>
 #include <livepane.h>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QResource>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,11 +36,6 @@
 using DM = DeviceManager;
 
 namespace {
-
-QString optionsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
-}
 
 QString defaultHistory()
 {
@@ -147,17 +144,17 @@ private slots:
         QVERIFY(QDir().mkpath(path(QString::fromUtf8("caf\xC3\xA9"))));
         QVERIFY(writeBytes(path(QStringLiteral("secret.txt")), "SECRET"));
         QVERIFY(writeBytes(path(QStringLiteral("plain-file")), "not a folder"));
-        removeEntry(optionsPath());
+        removeEntry(TestPaths::optionsFilePath());
     }
 
     void cleanup()
     {
         if (m_window)
             closeWindow();
-        removeEntry(optionsPath());
+        removeEntry(TestPaths::optionsFilePath());
     }
 
-    void cleanupTestCase() { removeEntry(optionsPath()); }
+    void cleanupTestCase() { removeEntry(TestPaths::optionsFilePath()); }
 
     // ---- options.xml that cannot be read, or only in part ----
 
@@ -286,14 +283,14 @@ private slots:
         QFETCH(QString, history);
         QFETCH(bool, alarm);
 
-        QVERIFY(writeBytes(optionsPath(), content));
+        QVERIFY(writeBytes(TestPaths::optionsFilePath(), content));
         const qint64 rssBefore = residentKb();
         QElapsedTimer clock;
         clock.start();
         // QXmlStreamReader checks the encoding of all the data it holds before it hands out the first token,
         // so a bad byte anywhere in a small file hides what stands before it: the file's whole content is
         // lost, and the defaults are written back at close.
-        QCOMPARE(readOptionValue(optionsPath(), QStringLiteral("Language")), language);
+        QCOMPARE(readOptionValue(TestPaths::optionsFilePath(), QStringLiteral("Language")), language);
         MainWindow* w = makeWindow();
         QVERIFY(w);
         const qint64 elapsed = clock.elapsed();
@@ -314,12 +311,12 @@ private slots:
 
         // At close the file is replaced by a well-formed document of what the program holds.
         QCOMPARE(closeWindow(), QStringList());
-        QXmlStreamReader check(readBytes(optionsPath()));
+        QXmlStreamReader check(readBytes(TestPaths::optionsFilePath()));
         while (!check.atEnd())
             check.readNext();
         QVERIFY2(!check.hasError(), qPrintable(check.errorString()));
-        QCOMPARE(readOptionValue(optionsPath(), QStringLiteral("Language")), language);
-        QCOMPARE(readOptionValue(optionsPath(), QStringLiteral("HistoryFilesPath")),
+        QCOMPARE(readOptionValue(TestPaths::optionsFilePath(), QStringLiteral("Language")), language);
+        QCOMPARE(readOptionValue(TestPaths::optionsFilePath(), QStringLiteral("HistoryFilesPath")),
                  history.isEmpty() ? defaultHistory() : history);
     }
 
@@ -340,16 +337,16 @@ private slots:
         const QByteArray old = "<options><Language>FR</Language></options>";
         QString linkTarget;
         if (kind == QLatin1String("folder")) {
-            QVERIFY(QDir().mkpath(optionsPath()));
-            QVERIFY(writeBytes(optionsPath() + QStringLiteral("/keep"), old));
+            QVERIFY(QDir().mkpath(TestPaths::optionsFilePath()));
+            QVERIFY(writeBytes(TestPaths::optionsFilePath() + QStringLiteral("/keep"), old));
         } else if (kind == QLatin1String("link-missing")) {
             linkTarget = path(QStringLiteral("no/such/folder/options.xml"));
-            QVERIFY(QFile::link(linkTarget, optionsPath()));
+            QVERIFY(QFile::link(linkTarget, TestPaths::optionsFilePath()));
         } else if (kind == QLatin1String("link-through-file")) {
             linkTarget = path(QStringLiteral("plain-file/options.xml"));
-            QVERIFY(QFile::link(linkTarget, optionsPath()));
+            QVERIFY(QFile::link(linkTarget, TestPaths::optionsFilePath()));
         } else {
-            QVERIFY(writeBytes(optionsPath(), old));
+            QVERIFY(writeBytes(TestPaths::optionsFilePath(), old));
         }
 
         MainWindow* w = makeWindow();
@@ -371,15 +368,15 @@ private slots:
         }
         QCOMPARE(boxes, QStringList{QStringLiteral("box::Can not open file.")});
 
-        const QFileInfo entry(optionsPath());
+        const QFileInfo entry(TestPaths::optionsFilePath());
         if (kind == QLatin1String("folder")) {
             QVERIFY(entry.isDir());
-            QCOMPARE(readBytes(optionsPath() + QStringLiteral("/keep")), old);
+            QCOMPARE(readBytes(TestPaths::optionsFilePath() + QStringLiteral("/keep")), old);
         } else if (!linkTarget.isEmpty()) {
             QVERIFY(entry.isSymLink());
             QCOMPARE(entry.symLinkTarget(), linkTarget);
         } else {
-            QCOMPARE(readBytes(optionsPath()), old);
+            QCOMPARE(readBytes(TestPaths::optionsFilePath()), old);
         }
         // No temporary file left behind beside it.
         const QStringList beside = QDir(QCoreApplication::applicationDirPath())
@@ -392,12 +389,12 @@ private slots:
     {
         const QString target = path(QStringLiteral("linked-options.xml"));
         QVERIFY(writeBytes(target, "<options><Language>RU</Language></options>"));
-        QVERIFY(QFile::link(target, optionsPath()));
+        QVERIFY(QFile::link(target, TestPaths::optionsFilePath()));
         MainWindow* w = makeWindow();
         QVERIFY(w);
         QCOMPARE(w->optionParam().language, QStringLiteral("RU"));
         QCOMPARE(closeWindow(), QStringList());
-        QVERIFY(QFileInfo(optionsPath()).isSymLink());
+        QVERIFY(QFileInfo(TestPaths::optionsFilePath()).isSymLink());
         QCOMPARE(readOptionValue(target, QStringLiteral("Language")), QStringLiteral("RU"));
         QVERIFY(readBytes(target).contains("<Geometry>"));
     }

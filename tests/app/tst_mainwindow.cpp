@@ -5,6 +5,7 @@
 #include <archivepane.h>
 #include <junction.h>
 #include <livepane.h>
+#include <testpaths.h>
 
 #include <QAction>
 #include <QApplication>
@@ -26,11 +27,6 @@
 using DM = DeviceManager;
 
 namespace {
-
-QString optionsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
-}
 
 QStringList actionTexts(const QList<QAction*>& actions)
 {
@@ -74,7 +70,7 @@ private slots:
 
     void init()
     {
-        QFile::remove(optionsPath());
+        QFile::remove(TestPaths::optionsFilePath());
         m_disks.clear();
     }
 
@@ -303,8 +299,8 @@ private slots:
         w->move(40, 30);
         const QByteArray geometry = w->saveGeometry();
         w->close();
-        QVERIFY(QFile::exists(optionsPath()));
-        const OptionsFile::WindowState saved = OptionsFile::readWindowState(optionsPath());
+        QVERIFY(QFile::exists(TestPaths::optionsFilePath()));
+        const OptionsFile::WindowState saved = OptionsFile::readWindowState(TestPaths::optionsFilePath());
         QCOMPARE(saved.geometry, geometry);
         QVERIFY(saved.hasState);
         m_window.reset();
@@ -321,7 +317,7 @@ private slots:
         QSignalSpy closed(w->junction(), &Junction::closed);
         w->close();
         QCOMPARE(closed.count(), 0);
-        QVERIFY(QFile::exists(optionsPath()));
+        QVERIFY(QFile::exists(TestPaths::optionsFilePath()));
     }
 
     // A real flash disk opens mode 4 through the Junction; closing the window closes it.

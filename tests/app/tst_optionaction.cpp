@@ -4,6 +4,7 @@
 #include "optionsfile.h"
 
 #include <modalwatcher.h>
+#include <testpaths.h>
 
 #include <junction.h>
 #include <livepane.h>
@@ -30,25 +31,6 @@
 
 using DM = DeviceManager;
 
-namespace {
-
-QString optionsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
-}
-
-void acceptBox(QWidget* w)
-{
-    ModalWatcher::acceptBox(w);
-}
-
-void chooseFile(QFileDialog* dialog, const QString& path)
-{
-    ModalWatcher::chooseFile(dialog, path);
-}
-
-} // namespace
-
 class TestOptionAction : public QObject {
     Q_OBJECT
 
@@ -61,7 +43,7 @@ private:
         OptionParam param;
         param.language = language;
         param.historyFilesPath = m_dir.path();
-        if (!OptionsFile::write(optionsPath(), param, {}, {}))
+        if (!OptionsFile::write(TestPaths::optionsFilePath(), param, {}, {}))
             return nullptr;
         m_window = std::make_unique<MainWindow>(nullptr);
         m_window->junction()->setDiskLister([] { return QStringList(); });
@@ -82,11 +64,11 @@ private slots:
     {
         if (m_window) {
             ModalWatcher watcher;
-            watcher.handler = acceptBox;
+            watcher.handler = ModalWatcher::acceptBox;
             m_window->close();
         }
         m_window.reset();
-        QFile::remove(optionsPath());
+        QFile::remove(TestPaths::optionsFilePath());
     }
 
     void dialogShape()
@@ -159,7 +141,7 @@ private slots:
                 dialog->leHistoryFilesPath->setText(typedPath);
                 (accept ? dialog->btnOk : dialog->btnCancel)->click();
             } else {
-                acceptBox(modal);
+                ModalWatcher::acceptBox(modal);
             }
         };
         w->actionOption()->trigger();
@@ -201,7 +183,7 @@ private slots:
                 dialog->leHistoryFilesPath->setText(path);
                 dialog->btnOk->click();
             } else {
-                acceptBox(modal);
+                ModalWatcher::acceptBox(modal);
             }
         };
         w->actionOption()->trigger();
@@ -270,9 +252,9 @@ private slots:
                 if (typed.isEmpty())
                     dialog->reject();
                 else
-                    chooseFile(dialog, m_dir.filePath(typed));
+                    ModalWatcher::chooseFile(dialog, m_dir.filePath(typed));
             } else {
-                acceptBox(modal);
+                ModalWatcher::acceptBox(modal);
             }
         };
         w->actionCapture()->trigger();
@@ -305,9 +287,9 @@ private slots:
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 emit w->junction()->closed(DM::UsbVideo);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                chooseFile(dialog, target);
+                ModalWatcher::chooseFile(dialog, target);
             } else {
-                acceptBox(modal);
+                ModalWatcher::acceptBox(modal);
             }
         };
         w->actionCapture()->trigger();

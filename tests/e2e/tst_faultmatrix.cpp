@@ -1,7 +1,9 @@
 #include "mainwindow.h"
 
+#include <livefixture.h>
 #include <modalwatcher.h>
 #include <residentmemory.h>
+#include <testpaths.h>
 
 #include <camerasimulator.h>
 #include <faultplan.h>
@@ -13,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,8 +25,6 @@ using DM = DeviceManager;
 Q_DECLARE_METATYPE(FaultPlan)
 
 namespace {
-
-const QString warningText = QStringLiteral("box::Data stream was failed,the application will be close.");
 
 // How the camera misbehaves in a row: a simulator fault, or the simulator going away altogether.
 enum class Trigger { Fault, GoAway };
@@ -66,8 +65,7 @@ class TestFaultMatrix : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<CameraSimulator> m_sim;
+    LiveFixture m_live;
     std::unique_ptr<MainWindow> m_window;
 
     MainWindow* startWindow()
@@ -80,21 +78,17 @@ private:
     }
 
     LivePane* usbPane() const { return qobject_cast<LivePane*>(m_window->findModeWindow(DM::UsbVideo)); }
-    qint64 resetRecords() const { return m_sim->stats().recordsByCode[2]; }
+    qint64 resetRecords() const { return m_live.sim()->stats().recordsByCode[2]; }
 
 private slots:
     void initTestCase()
     {
         QApplication::setQuitOnLastWindowClosed(false);
         qRegisterMetaType<DeviceManager::Mode>();
-        QVERIFY(m_dir.isValid());
-        QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"));
+        QFile::remove(TestPaths::optionsFilePath());
         CameraSimulator::Options options;
-        options.linkPath = m_dir.filePath(QStringLiteral("km420")); // the same path across restarts
         options.minFrameIntervalMs = 20;
-        m_sim = std::make_unique<CameraSimulator>(options);
-        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-        qputenv("KM420_CAMERA_PORT", options.linkPath.toLocal8Bit());
+        QVERIFY2(m_live.start(options), qPrintable(m_live.errorString()));
     }
 
     void cleanup()
@@ -104,17 +98,16 @@ private slots:
             m_window->close();
         }
         m_window.reset();
-        m_sim->clearFault();
-        if (!m_sim->isRunning())
-            QVERIFY(m_sim->restart());
-        m_sim->flushPort();
+        m_live.sim()->clearFault();
+        if (!m_live.sim()->isRunning())
+            QVERIFY(m_live.sim()->restart());
+        m_live.sim()->flushPort();
     }
 
     void cleanupTestCase()
     {
-        m_sim.reset();
-        qunsetenv("KM420_CAMERA_PORT");
-        QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"));
+        m_live.stop();
+        QFile::remove(TestPaths::optionsFilePath());
     }
 
     void faults_data()
@@ -203,16 +196,16 @@ private slots:
                 resetsAtStart = resetRecords();
                 inWindow = true;
                 if (Trigger(trigger) == Trigger::GoAway)
-                    m_sim->stop();
+                    m_live.sim()->stop();
                 else
-                    m_sim->setFault(fault);
+                    m_live.sim()->setFault(fault);
                 stalls.skip();
                 return;
             }
             if (!inWindow)
                 return;
             // A fault used up by count ends its window; one for good ends it with the close.
-            if (fault.times > 0 && m_sim->fault().kind == FaultPlan::None)
+            if (fault.times > 0 && m_live.sim()->fault().kind == FaultPlan::None)
                 inWindow = false;
             else
                 ++framesInWindow;
@@ -244,10 +237,11 @@ private slots:
 
         LivePane* const paneBefore = usbPane();
         if (closes) {
-            QTRY_COMPARE(watcher.seen, QStringList{warningText});
+            QTRY_COMPARE(watcher.seen, QStringList{ModalWatcher::StreamFailed});
             // A camera gone from the system is waited for; one still there waits for Connect.
-            QCOMPARE(w->statusLabel()->text(), m_sim->isRunning() ? QStringLiteral("Camera is close")
-                                                                  : QStringLiteral("Camera unplugged; waiting for it"));
+            QCOMPARE(w->statusLabel()->text(), m_live.sim()->isRunning()
+                                                   ? QStringLiteral("Camera is close")
+                                                   : QStringLiteral("Camera unplugged; waiting for it"));
             QVERIFY(w->actionConnect()->isEnabled());
             QVERIFY(!w->actionDisconnect()->isEnabled());
             QVERIFY(paneBefore); // kept, to go on when the camera is back
@@ -262,16 +256,16 @@ private slots:
 
         // The camera comes back healthy: plugged in again it opens by itself; still plugged in, the
         // user presses Connect.
-        m_sim->clearFault();
-        if (!m_sim->isRunning()) {
+        m_live.sim()->clearFault();
+        if (!m_live.sim()->isRunning()) {
             // While it is away, Connect finds nothing and stays available.
             w->actionConnect()->trigger();
             QCOMPARE(w->statusLabel()->text(), QStringLiteral("Failed to open device"));
             QVERIFY(w->actionConnect()->isEnabled());
-            QVERIFY(m_sim->restart());
+            QVERIFY(m_live.sim()->restart());
             stalls.skip();
             QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(),
-                                      QStringLiteral("Camera found on %1").arg(m_sim->portPath()), 5000);
+                                      QStringLiteral("Camera found on %1").arg(m_live.sim()->portPath()), 5000);
         } else if (closes) {
             w->actionConnect()->trigger();
             QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
@@ -309,7 +303,7 @@ private slots:
         ModalWatcher watcher;
         QSignalSpy closed(w->junction(), &Junction::closed);
         QSignalSpy opened(w->junction(), &Junction::opened);
-        m_sim->setFault(FaultPlan::make(FaultPlan::BadTail));
+        m_live.sim()->setFault(FaultPlan::make(FaultPlan::BadTail));
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 5000);
         QTRY_COMPARE(watcher.seen.size(), 1);
         QVERIFY(w->actionConnect()->isEnabled());
@@ -317,12 +311,12 @@ private slots:
         w->actionConnect()->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 2, 5000);
         QCOMPARE(opened.count(), 1);
-        QTRY_COMPARE(watcher.seen, (QStringList{warningText, warningText}));
+        QTRY_COMPARE(watcher.seen, (QStringList{ModalWatcher::StreamFailed, ModalWatcher::StreamFailed}));
         QVERIFY(w->actionConnect()->isEnabled());
         QCOMPARE(w->statusLabel()->text(), QStringLiteral("Camera is close"));
         QVERIFY(usbPane());
 
-        m_sim->clearFault();
+        m_live.sim()->clearFault();
         w->actionConnect()->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
         QSignalSpy shown(usbPane(), &LivePane::pictureShown);

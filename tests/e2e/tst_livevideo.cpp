@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
+#include <livefixture.h>
 #include <modalwatcher.h>
+#include <testpaths.h>
 
 #include <camerasimulator.h>
 #include <extinfolayout.h>
@@ -28,25 +30,12 @@
 
 using DM = DeviceManager;
 
-namespace {
-
-const QString warningText = QStringLiteral("box::Data stream was failed,the application will be close.");
-
-QString artifactPath(const QString& name)
-{
-    const QString dir = qEnvironmentVariable("CAMDESK_ARTIFACTS", QDir::tempPath());
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
-}
-
-} // namespace
-
 class TestLiveVideo : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<CameraSimulator> m_sim;
+    LiveFixture m_live;
     std::unique_ptr<MainWindow> m_window;
     QStringList m_disks;
 
@@ -66,14 +55,11 @@ private slots:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         qRegisterMetaType<DeviceManager::Mode>();
-        QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"));
+        QFile::remove(TestPaths::optionsFilePath());
         CameraSimulator::Options options;
-        options.linkPath = m_dir.filePath(QStringLiteral("km420"));
         options.paletteNumber = 2;
         options.minFrameIntervalMs = 40;
-        m_sim = std::make_unique<CameraSimulator>(options);
-        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-        qputenv("KM420_CAMERA_PORT", options.linkPath.toLocal8Bit());
+        QVERIFY2(m_live.start(options), qPrintable(m_live.errorString()));
     }
 
     void cleanup()
@@ -84,16 +70,12 @@ private slots:
         }
         m_window.reset();
         m_disks.clear();
-        m_sim->clearFault();
-        if (!m_sim->isRunning())
-            QVERIFY(m_sim->restart());
+        m_live.sim()->clearFault();
+        if (!m_live.sim()->isRunning())
+            QVERIFY(m_live.sim()->restart());
     }
 
-    void cleanupTestCase()
-    {
-        m_sim.reset();
-        qunsetenv("KM420_CAMERA_PORT");
-    }
+    void cleanupTestCase() { m_live.stop(); }
 
     // From start to moving pictures: the extended information and the palette of each frame
     // reach the pane before its picture, and each picture is the one of the frame announced before it.
@@ -164,7 +146,7 @@ private slots:
         QVERIFY(pane->hasPicture());
         QTRY_VERIFY(w->actionCapture()->isEnabled());
 
-        QVERIFY(w->grab().save(artifactPath(QStringLiteral("mainwindow-live.png"))));
+        QVERIFY(w->grab().save(TestPaths::artifactPath(QStringLiteral("mainwindow-live.png"))));
     }
 
     void captureSavesTheLivePicture()
@@ -179,7 +161,7 @@ private slots:
         ModalWatcher watcher;
         watcher.handler = [&](QWidget* modal) {
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                m_sim->setFault(FaultPlan::silence());
+                m_live.sim()->setFault(FaultPlan::silence());
                 QTest::qWait(400);
                 expected = usbPane()->picture().toImage();
                 ModalWatcher::chooseFile(dialog, target);
@@ -242,7 +224,7 @@ private slots:
         QVERIFY(playback);
         QVERIFY(playback->hasPicture());
         QTRY_VERIFY(w->actionCapture()->isEnabled());
-        QVERIFY(w->grab().save(artifactPath(QStringLiteral("mainwindow-playback.png"))));
+        QVERIFY(w->grab().save(TestPaths::artifactPath(QStringLiteral("mainwindow-playback.png"))));
         const QString target = m_dir.filePath(QStringLiteral("from-recording.png"));
         ModalWatcher watcher;
         watcher.handler = [&](QWidget* modal) {
@@ -288,14 +270,14 @@ private slots:
         QFETCH(bool, diskWindow);
         if (diskWindow)
             m_disks = QStringList{m_dir.path()};
-        m_sim->stop();
-        const QString found = QStringLiteral("Camera found on %1").arg(m_sim->portPath());
+        m_live.sim()->stop();
+        const QString found = QStringLiteral("Camera found on %1").arg(m_live.sim()->portPath());
         MainWindow* w = startWindow();
         // The first connection attempt has found no camera.
         QTRY_VERIFY(w->statusLabel()->text().startsWith(diskWindow ? QStringLiteral("USB flash disk is open")
                                                                    : QStringLiteral("Failed to open device")));
 
-        QVERIFY(m_sim->start());
+        QVERIFY(m_live.sim()->start());
         QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), found, 2500);
         QPointer<LivePane> pane = usbPane();
         QVERIFY(pane);
@@ -303,15 +285,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 3, 5000);
 
         ModalWatcher watcher;
-        m_sim->hangUp();
+        m_live.sim()->hangUp();
         QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera unplugged; waiting for it"), 15000);
-        QTRY_COMPARE(watcher.seen, QStringList{warningText});
+        QTRY_COMPARE(watcher.seen, QStringList{ModalWatcher::StreamFailed});
         QCOMPARE(usbPane(), pane.data());
         QVERIFY(!w->junction()->modeIsActived(DM::UsbVideo));
 
         // Back on the same path: the same pane goes on, its count of pictures with it.
         const int before = shown.count();
-        QVERIFY(m_sim->restart());
+        QVERIFY(m_live.sim()->restart());
         QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), found, 2500);
         QCOMPARE(usbPane(), pane.data());
         QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= before + 3, 5000);
@@ -322,7 +304,7 @@ private slots:
         QTRY_VERIFY(!pane);
         QTest::qWait(1500);
         QVERIFY(!w->junction()->modeIsActived(DM::UsbVideo));
-        QVERIFY(m_sim->restart());
+        QVERIFY(m_live.sim()->restart());
         QTRY_VERIFY_WITH_TIMEOUT(w->junction()->modeIsActived(DM::UsbVideo), 2500);
         QVERIFY(usbPane());
     }
@@ -335,9 +317,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is open"), 5000);
         QPointer<LivePane> pane = usbPane();
         ModalWatcher watcher;
-        m_sim->setFault(FaultPlan::make(FaultPlan::BadTail, 3));
+        m_live.sim()->setFault(FaultPlan::make(FaultPlan::BadTail, 3));
         QTRY_COMPARE_WITH_TIMEOUT(w->statusLabel()->text(), QStringLiteral("Camera is close"), 15000);
-        QTRY_COMPARE(watcher.seen, QStringList{warningText});
+        QTRY_COMPARE(watcher.seen, QStringList{ModalWatcher::StreamFailed});
         QVERIFY(w->actionConnect()->isEnabled());
         QVERIFY(!w->actionDisconnect()->isEnabled());
         QCOMPARE(usbPane(), pane.data());

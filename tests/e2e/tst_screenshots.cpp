@@ -5,19 +5,20 @@
 
 #include <camerasimulator.h>
 #include <junction.h>
+#include <livefixture.h>
 #include <livepane.h>
 #include <modalwatcher.h>
+#include <testpaths.h>
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 // What a user sees, in the language named by CAMDESK_SCREENSHOT_LANG, saved under the build's
 // artifacts folder: the main window with live video and the options dialog.
@@ -27,14 +28,12 @@ class TestScreenshots : public QObject {
 private:
     QString m_code;
     QTemporaryDir m_dir;
-    std::unique_ptr<CameraSimulator> m_sim;
+    LiveFixture m_live;
     QString m_startDir;
 
     QString artifact(const QString& what) const
     {
-        const QString dir = qEnvironmentVariable("CAMDESK_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(dir);
-        return QStringLiteral("%1/%2-%3.png").arg(dir, what, m_code.toLower());
+        return TestPaths::artifactPath(QStringLiteral("%1-%2.png").arg(what, m_code.toLower()));
     }
 
 private slots:
@@ -47,25 +46,22 @@ private slots:
         OptionParam param;
         param.language = m_code;
         param.historyFilesPath = m_dir.path();
-        const QString options = QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
+        const QString options = TestPaths::optionsFilePath();
         QVERIFY(OptionsFile::write(options, param, {}, {}));
         // As shipped: the translations sit beside the program, found from its working folder.
         QVERIFY(QDir::setCurrent(QStringLiteral(CAMDESK_BIN_DIR)));
         installTranslators(options, QStringLiteral("Language"));
 
         CameraSimulator::Options simOptions;
-        simOptions.linkPath = m_dir.filePath(QStringLiteral("km420"));
         simOptions.paletteNumber = 0;
-        m_sim = std::make_unique<CameraSimulator>(simOptions);
-        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-        qputenv("KM420_CAMERA_PORT", simOptions.linkPath.toLocal8Bit());
+        QVERIFY2(m_live.start(simOptions), qPrintable(m_live.errorString()));
     }
 
     void cleanupTestCase()
     {
-        m_sim.reset();
+        m_live.stop();
         QDir::setCurrent(m_startDir);
-        QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml"));
+        QFile::remove(TestPaths::optionsFilePath());
     }
 
     void mainWindowWithLiveVideo()
@@ -119,14 +115,12 @@ private slots:
         param.historyFilesPath = m_dir.filePath(QStringLiteral("foreign-history"));
         param.allowAlarm = param.allowAlarmSound = param.allowLogGeneration = true;
         param.allowMinAlarm = param.allowMaxAlarm = true;
-        const QString options = QCoreApplication::applicationDirPath() + QStringLiteral("/options.xml");
-        QVERIFY(OptionsFile::write(options, param, {}, {}));
+        QVERIFY(OptionsFile::write(TestPaths::optionsFilePath(), param, {}, {}));
         CameraSimulator::Options simOptions;
-        simOptions.linkPath = m_dir.filePath(QStringLiteral("foreign"));
         simOptions.extBlock = FrameBuilder::ExtBlock::Foreign;
-        CameraSimulator foreign(simOptions);
-        QVERIFY2(foreign.start(), qPrintable(foreign.errorString()));
-        qputenv("KM420_CAMERA_PORT", simOptions.linkPath.toLocal8Bit());
+        // Named by KM420_CAMERA_PORT until the test ends, then the main fixture's camera again.
+        LiveFixture foreign;
+        QVERIFY2(foreign.start(simOptions), qPrintable(foreign.errorString()));
 
         MainWindow window(nullptr);
         window.junction()->setDiskLister([] { return QStringList(); });
@@ -144,7 +138,6 @@ private slots:
         QVERIFY(!QDir(param.historyFilesPath).exists());
         QVERIFY(window.grab().save(artifact(QStringLiteral("mainwindow-foreign-camera"))));
         window.close();
-        qputenv("KM420_CAMERA_PORT", m_sim->portPath().toLocal8Bit());
     }
 };
 

@@ -4,6 +4,8 @@
 #include <palettes.h>
 #include <videoextinf.h>
 
+#include <testframes.h>
+
 #include <QTest>
 
 #include <array>
@@ -14,10 +16,8 @@ namespace {
 std::unique_ptr<Video_ExtInf> goodFrame(quint8 palette)
 {
     auto f = std::make_unique<Video_ExtInf>();
-    std::memset(f->bytes, 0, sizeof f->bytes);
-    Km420Frame::writeUInt32(f->bytes, Km420Frame::HeadOffset, Km420Frame::HeadMarker);
-    Km420Frame::writeUInt32(f->bytes, Km420Frame::TailOffset, Km420Frame::TailMarker);
-    f->bytes[Km420Frame::PaletteOffset] = char(palette);
+    const QByteArray bytes = TestFrames::marked(palette);
+    std::memcpy(f->bytes, bytes.constData(), sizeof f->bytes);
     return f;
 }
 

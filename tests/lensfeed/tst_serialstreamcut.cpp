@@ -2,18 +2,12 @@
 #include <serialstreamcut.h>
 #include <videoextinf.h>
 
+#include <testframes.h>
+
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-QByteArray frame()
-{
-    QByteArray f(Km420Frame::Size, '\0');
-    Km420Frame::writeUInt32(f.data(), Km420Frame::HeadOffset, Km420Frame::HeadMarker);
-    Km420Frame::writeUInt32(f.data(), Km420Frame::TailOffset, Km420Frame::TailMarker);
-    return f;
-}
 
 void ticks(SerialStreamCut& cut, int n)
 {
@@ -85,7 +79,7 @@ private slots:
         QFETCH(int, collected);
         QFETCH(int, result);
 
-        const QByteArray reply = frame() + frame() + QByteArray(4 * Km420Frame::Size, 'x');
+        const QByteArray reply = TestFrames::marked() + TestFrames::marked() + QByteArray(4 * Km420Frame::Size, 'x');
         SerialStreamCut cut;
         QSignalSpy spy(&cut, &SerialStreamCut::timeout);
         cut.arm(); // no event loop runs below, so only the hand-made ticks count
@@ -146,7 +140,7 @@ private slots:
         SerialStreamCut cut;
         QSignalSpy spy(&cut, &SerialStreamCut::timeout);
         cut.arm();
-        cut.collect(frame());
+        cut.collect(TestFrames::marked());
         QVERIFY(spy.wait(1000)); // 10 ticks of 10 ms
         QCOMPARE(cut.state(), SerialStreamCut::Receiving);
         QVERIFY(cut.isTicking()); // emitting does not stop the timer

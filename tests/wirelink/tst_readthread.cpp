@@ -1,9 +1,9 @@
 #include "linkprobe.h"
-#include "ptypair.h"
 #include "readthread.h"
 #include "wirelink.h"
 
 #include <modalwatcher.h>
+#include <ptypair.h>
 
 #include <QSignalSpy>
 #include <QThread>

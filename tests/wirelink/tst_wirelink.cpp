@@ -1,8 +1,8 @@
 #include "linkprobe.h"
-#include "ptypair.h"
 #include "wirelink.h"
 
 #include <modalwatcher.h>
+#include <ptypair.h>
 
 #include <QMessageBox>
 #include <QSignalSpy>

@@ -3,9 +3,10 @@
 #include <camerasimulator.h>
 #include <km420frame.h>
 #include <lensfeed.h>
+#include <livefixture.h>
+#include <modalwatcher.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QtTest>
 
 #include <memory>
@@ -37,12 +38,11 @@ private:
     // Every picture relayed so far came right after its extended information.
     bool pairsInOrder() const;
 
-    QTemporaryDir dir;
-    std::unique_ptr<CameraSimulator> sim;
+    LiveFixture live;
+    CameraSimulator* sim = nullptr; // live's, while a test runs
     std::unique_ptr<Junction> junction;
     QStringList events;
-    QStringList boxes; // texts of the modal boxes the test closed
-    QTimer boxCloser;
+    std::unique_ptr<ModalWatcher> boxes; // closes every modal box, and lists them
     bool paramHadHead = true;
 };
 
@@ -50,30 +50,19 @@ void TestJunctionCamera::initTestCase()
 {
     // The failure warning may be the only window; closing it must not end the test.
     qApp->setQuitOnLastWindowClosed(false);
-    QVERIFY(dir.isValid());
-    boxCloser.setInterval(50);
-    connect(&boxCloser, &QTimer::timeout, this, [this] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            boxes << (box ? box->text() : w->windowTitle());
-            w->close();
-        }
-    });
-    boxCloser.start();
+    boxes = std::make_unique<ModalWatcher>();
 }
 
 void TestJunctionCamera::init()
 {
     CameraSimulator::Options options;
-    options.linkPath = dir.filePath("camera"); // survives a restart of the simulator
     options.minFrameIntervalMs = 20;
-    sim = std::make_unique<CameraSimulator>(options);
-    QVERIFY2(sim->start(), qPrintable(sim->errorString()));
-    qputenv(PortVariable, sim->portPath().toLocal8Bit());
+    QVERIFY2(live.start(options), qPrintable(live.errorString()));
+    sim = live.sim();
     LensFeed::setPortLister({});
 
     events.clear();
-    boxes.clear();
+    boxes->seen.clear();
     paramHadHead = true;
     junction = std::make_unique<Junction>();
     junction->setDiskLister([] { return QStringList(); });
@@ -83,9 +72,9 @@ void TestJunctionCamera::init()
 void TestJunctionCamera::cleanup()
 {
     junction.reset();
-    sim.reset();
+    live.stop();
+    sim = nullptr;
     LensFeed::setPortLister({});
-    qunsetenv(PortVariable);
 }
 
 void TestJunctionCamera::record(Junction* j)
@@ -147,7 +136,7 @@ void TestJunctionCamera::opensByNameOrIdentifiers()
     QCOMPARE(junction->tryOpen(6), opens);
     QCOMPARE(junction->modeIsActived(DeviceManager::UsbVideo), opens);
     QCOMPARE(events, opens ? QStringList{"opened 8"} : QStringList());
-    QVERIFY(boxes.isEmpty()); // one camera: no chooser
+    QVERIFY(boxes->seen.isEmpty()); // one camera: no chooser
     if (opens)
         QTRY_VERIFY_WITH_TIMEOUT(events.contains("image 8 80x108"), 5000);
 }
@@ -182,7 +171,7 @@ void TestJunctionCamera::liveVideoAndParameters()
     expected.emissivityHundredths = 87;
     QTRY_VERIFY_WITH_TIMEOUT(sim->stats().parameters == expected, 5000);
     QCOMPARE(sim->stats().recordsByCode[1], qint64(1));
-    QVERIFY(boxes.isEmpty());
+    QVERIFY(boxes->seen.isEmpty());
 }
 
 void TestJunctionCamera::cameraGoesAwayAndComesBack_data()
@@ -209,7 +198,7 @@ void TestJunctionCamera::cameraGoesAwayAndComesBack()
     QVERIFY(!junction->modeIsActived(DeviceManager::UsbVideo));
     QVERIFY(!junction->actived());
     QTRY_VERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(boxes, QStringList{QStringLiteral("Data stream was failed,the application will be close.")});
+    QCOMPARE(boxes->seen, QStringList{ModalWatcher::StreamFailed});
     QVERIFY(pairsInOrder());
 
     // While the camera is away nothing opens.
@@ -253,7 +242,7 @@ void TestJunctionCamera::userCloseAndQuietDestruction()
     events.clear();
     junction.reset();
     QVERIFY(events.isEmpty());
-    QVERIFY(boxes.isEmpty());
+    QVERIFY(boxes->seen.isEmpty());
 }
 
 void TestJunctionCamera::closeFromOpenedNotice()

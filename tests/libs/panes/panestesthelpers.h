@@ -1,6 +1,8 @@
 #ifndef PANESTESTHELPERS_H
 #define PANESTESTHELPERS_H
 
+#include <testpaths.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -23,11 +25,9 @@ inline void applyProgramStyle()
 // Saves a grab for people to look at, when CAMDESK_ARTIFACTS names a folder.
 inline void saveArtifact(QWidget* widget, const QString& name)
 {
-    const QString folder = qEnvironmentVariable("CAMDESK_ARTIFACTS");
-    if (folder.isEmpty())
+    if (qEnvironmentVariableIsEmpty("CAMDESK_ARTIFACTS"))
         return;
-    QDir().mkpath(folder);
-    widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")), "PNG");
+    widget->grab().save(TestPaths::artifactPath(name + QStringLiteral(".png")), "PNG");
 }
 
 // A test picture of the camera's size: a diagonal ramp with a few distinct blocks.

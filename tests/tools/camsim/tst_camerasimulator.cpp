@@ -1,7 +1,9 @@
 #include "camerasimulator.h"
-#include "ptyclient.h"
+
+#include <ptyclient.h>
 
 #include <extinfolayout.h>
+#include <km420frame.h>
 
 #include <QTemporaryDir>
 #include <QtTest>

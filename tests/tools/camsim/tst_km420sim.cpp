@@ -1,4 +1,6 @@
-#include "ptyclient.h"
+#include <ptyclient.h>
+
+#include <km420frame.h>
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,20 +1,9 @@
 #include "commandrecord.h"
 #include "recordparser.h"
 
+#include <ptyclient.h>
+
 #include <QtTest>
-
-namespace {
-
-QByteArray record(quint16 code, qint16 first = 0, qint16 second = 0, quint8 third = 0) {
-    CommandRecord r;
-    r.code = code;
-    r.firstValue = first;
-    r.secondValue = second;
-    r.thirdValue = third;
-    return r.toBytes();
-}
-
-} // namespace
 
 class TestRecordParser : public QObject {
     Q_OBJECT
@@ -27,7 +16,7 @@ private slots:
 };
 
 void TestRecordParser::recordBytes() {
-    const QByteArray bytes = record(1, 250, -30, 95);
+    const QByteArray bytes = PtyClient::record(1, 250, -30, 95);
     QCOMPARE(bytes.size(), 55);
     QCOMPARE(bytes.toHex(), QByteArray("67452301"
                                        "0100"
@@ -49,8 +38,8 @@ void TestRecordParser::stream_data() {
     QTest::addColumn<QList<int>>("codes");
     QTest::addColumn<int>("malformed");
 
-    const QByteArray get = record(0), set = record(1, 10, 20, 30), reset = record(2);
-    QByteArray badTail = record(0);
+    const QByteArray get = PtyClient::record(0), set = PtyClient::record(1, 10, 20, 30), reset = PtyClient::record(2);
+    QByteArray badTail = PtyClient::record(0);
     badTail[54] = 0;
     const QByteArray noise = QByteArray::fromHex("00ff674523aa0167450123");
 
@@ -62,7 +51,7 @@ void TestRecordParser::stream_data() {
     QTest::newRow("bad tail, then good") << badTail + reset << 55 << QList<int>{2} << 1;
     QTest::newRow("torn record, then good") << get.left(30) + set << 55 << QList<int>{1} << 1;
     QTest::newRow("head marker in garbage") << QByteArray::fromHex("67452301aabb") + get << 3 << QList<int>{0} << 1;
-    QTest::newRow("other code still a record") << record(9) << 55 << QList<int>{9} << 0;
+    QTest::newRow("other code still a record") << PtyClient::record(9) << 55 << QList<int>{9} << 0;
     QTest::newRow("record without its tail yet") << get + reset.left(54) << 55 << QList<int>{0} << 0;
 }
 
@@ -89,7 +78,7 @@ void TestRecordParser::garbageDoesNotPileUp() {
     QVERIFY(parser.feed(garbage).isEmpty());
     QVERIFY(parser.pendingBytes() <= 3);
     QCOMPARE(parser.skippedBytes() + parser.pendingBytes(), qint64(garbage.size()));
-    QCOMPARE(parser.feed(record(2)).size(), 1);
+    QCOMPARE(parser.feed(PtyClient::record(2)).size(), 1);
 }
 
 QTEST_APPLESS_MAIN(TestRecordParser)

@@ -1,4 +1,6 @@
 #include "ptycamera.h"
+#include "ptypair.h"
+#include "testframes.h"
 
 #include <extinfolayout.h>
 #include <km420frame.h>
@@ -6,9 +8,6 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <termios.h>
 #include <unistd.h>
 
 PtyCamera::PtyCamera() = default;
@@ -20,22 +19,15 @@ PtyCamera::~PtyCamera()
 
 bool PtyCamera::start()
 {
-    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+    // Raw, or the line discipline rewrites CR, swallows XON/XOFF and echoes; the pair keeps a slave
+    // descriptor open so the master never reads EIO between two opens of the client.
+    m_pty = std::make_unique<PtyPair>(true);
+    if (!m_pty->isValid())
         return false;
-    m_path = QString::fromLocal8Bit(ptsname(m_master));
-    // Kept open so the master never reads EIO between two opens of the client; raw, or the line
-    // discipline rewrites CR, swallows XON/XOFF and echoes.
-    m_slave = ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
-    if (m_slave < 0)
-        return false;
-    termios tio{};
-    tcgetattr(m_slave, &tio);
-    cfmakeraw(&tio);
-    tcsetattr(m_slave, TCSANOW, &tio);
-    m_reader.reset(new QSocketNotifier(m_master, QSocketNotifier::Read));
+    m_path = m_pty->slavePath();
+    m_reader.reset(new QSocketNotifier(m_pty->master(), QSocketNotifier::Read));
     connect(m_reader.get(), &QSocketNotifier::activated, this, &PtyCamera::readable);
-    m_writer.reset(new QSocketNotifier(m_master, QSocketNotifier::Write));
+    m_writer.reset(new QSocketNotifier(m_pty->master(), QSocketNotifier::Write));
     m_writer->setEnabled(false);
     connect(m_writer.get(), &QSocketNotifier::activated, this, &PtyCamera::writable);
     return true;
@@ -45,23 +37,16 @@ void PtyCamera::hangUp()
 {
     m_reader.reset();
     m_writer.reset();
-    if (m_master >= 0)
-        ::close(m_master);
-    if (m_slave >= 0)
-        ::close(m_slave);
-    m_master = m_slave = -1;
+    m_pty.reset();
 }
 
 QByteArray PtyCamera::frame(quint8 palette, quint32 sequence)
 {
-    QByteArray f(Km420Frame::Size, '\0');
-    Km420Frame::writeUInt32(f.data(), Km420Frame::HeadOffset, Km420Frame::HeadMarker);
+    QByteArray f = TestFrames::marked(palette);
     Km420Frame::writeUInt32(f.data(), ExtInfoLayout::SequenceOffset, sequence);
     for (int r = 0; r < Km420Frame::Height; ++r)
         for (int c = 0; c < Km420Frame::RowStride; ++c)
             f[Km420Frame::PixelOffset + r * Km420Frame::RowStride + c] = char(c < 80 ? (r + c) % 256 : 255);
-    f[Km420Frame::PaletteOffset] = char(palette);
-    Km420Frame::writeUInt32(f.data(), Km420Frame::TailOffset, Km420Frame::TailMarker);
     return f;
 }
 
@@ -69,7 +54,7 @@ void PtyCamera::readable()
 {
     char buf[4096];
     for (;;) {
-        const ssize_t n = ::read(m_master, buf, sizeof buf);
+        const ssize_t n = ::read(m_pty->master(), buf, sizeof buf);
         if (n > 0) {
             m_in.append(buf, int(n));
             continue;
@@ -111,8 +96,8 @@ void PtyCamera::send(const QByteArray& bytes)
 void PtyCamera::writable()
 {
     // The pty takes less than a frame at once, and the client reads on this same thread.
-    while (!m_out.isEmpty() && m_master >= 0) {
-        const ssize_t n = ::write(m_master, m_out.constData(), size_t(m_out.size()));
+    while (!m_out.isEmpty() && m_pty) {
+        const ssize_t n = ::write(m_pty->master(), m_out.constData(), size_t(m_out.size()));
         if (n > 0) {
             m_out.remove(0, int(n));
             continue;

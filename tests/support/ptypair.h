@@ -17,6 +17,8 @@ public:
     bool isValid() const { return masterFd >= 0 && slaveFd >= 0; }
     QString slavePath() const { return path; }
     int slave() const { return slaveFd; }
+    // The device's side, non-blocking; -1 after hangUp().
+    int master() const { return masterFd; }
 
     // Writes everything from the device side, waiting whenever the line is full.
     bool writeAll(const QByteArray& data, int timeoutMs = 20000);

@@ -8,10 +8,12 @@
 
 #include <memory>
 
+class PtyPair;
 class QSocketNotifier;
 
 // A hand-made camera on the master side of a pty, served from the test's own thread: it keeps every
-// 55-byte record it receives and answers each with the reply the script asks for.
+// 55-byte record it receives and answers each with the reply the script asks for. Where a test needs
+// neither the exact bytes received nor a reply script of mixed faults, the camera simulator does the job.
 class PtyCamera : public QObject {
     Q_OBJECT
 public:
@@ -41,8 +43,7 @@ private:
     void writable();
     void send(const QByteArray& bytes);
 
-    int m_master = -1;
-    int m_slave = -1;
+    std::unique_ptr<PtyPair> m_pty;
     QString m_path;
     std::unique_ptr<QSocketNotifier> m_reader;
     std::unique_ptr<QSocketNotifier> m_writer;

@@ -1,0 +1,3 @@
+#include "lensfeedlog.h"
+
+Q_LOGGING_CATEGORY(lcStream, "lensfeed.stream")
