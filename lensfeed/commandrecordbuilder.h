@@ -1,7 +1,6 @@
 #ifndef COMMANDRECORDBUILDER_H
 #define COMMANDRECORDBUILDER_H
 
-
 #include <QByteArray>
 #include <QtGlobal>
 

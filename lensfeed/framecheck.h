@@ -1,7 +1,6 @@
 #ifndef FRAMECHECK_H
 #define FRAMECHECK_H
 
-
 #include <QByteArray>
 
 struct Video_ExtInf;

@@ -1,7 +1,6 @@
 #ifndef FRAMEDECODER_H
 #define FRAMEDECODER_H
 
-
 #include <km420frame.h>
 
 #include <QtGlobal>

@@ -1,7 +1,6 @@
 #ifndef PALETTES_H
 #define PALETTES_H
 
-
 #include <QtGlobal>
 
 // The camera's five built-in palettes: 256 RGB565 entries each, entry i being the colour of pixel

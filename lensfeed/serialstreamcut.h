@@ -1,7 +1,6 @@
 #ifndef SERIALSTREAMCUT_H
 #define SERIALSTREAMCUT_H
 
-
 #include <km420frame.h>
 
 #include <QByteArray>

@@ -55,9 +55,18 @@ public:
     static void notePortOpen(int delta);
     static void noteCancelled(int count);
 #else
-    static bool takeFailure(Call, quint32*) { return false; }
-    static quint32 takePhantomBytes() { return 0; }
-    static WaitFault waitFault() { return WaitFault::None; }
+    static bool takeFailure(Call, quint32*)
+    {
+        return false;
+    }
+    static quint32 takePhantomBytes()
+    {
+        return 0;
+    }
+    static WaitFault waitFault()
+    {
+        return WaitFault::None;
+    }
     static void noteStatusQuery() {}
     static void notePending(int) {}
     static void noteAbandoned(int) {}

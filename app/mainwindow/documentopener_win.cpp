@@ -1,6 +1,8 @@
 #include "documentopener.h"
 
+// shellapi.h needs the types of windows.h before it.
 #include <windows.h>
+
 #include <shellapi.h>
 
 void openDocument(const QString& path)

@@ -99,8 +99,8 @@ MainWindow::~MainWindow()
         pane->disconnect(this);
     qDeleteAll(m_modeEntries);
     delete m_treeWidget;
-    for (QAction* action : {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionClose,
-                            m_actionManual})
+    for (QAction* action :
+         {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionClose, m_actionManual})
         delete action;
 }
 
@@ -678,8 +678,9 @@ void MainWindow::showOptions()
     OptionDialog dialog(this);
     dialog.leHistoryFilesPath->setText(m_optionParam.historyFilesPath);
     for (int i = 0; i < dialog.cbbLanguage->count(); ++i) {
-        if (dialog.cbbLanguage->itemData(i, Qt::UserRole).toString().compare(m_optionParam.language,
-                                                                              Qt::CaseInsensitive) == 0) {
+        if (dialog.cbbLanguage->itemData(i, Qt::UserRole)
+                .toString()
+                .compare(m_optionParam.language, Qt::CaseInsensitive) == 0) {
             dialog.cbbLanguage->setCurrentIndex(i);
             break;
         }

@@ -19,8 +19,8 @@ OptionDialog::OptionDialog(QWidget* parent) : QDialog(parent)
         const char* name;
         const char* code;
     } languages[] = {
-        {QT_TR_NOOP("English"), "EN"}, {QT_TR_NOOP("Chinese"), "CN"}, {QT_TR_NOOP("German"), "DE"},
-        {QT_TR_NOOP("French"), "FR"},  {QT_TR_NOOP("Spanish"), "ES"}, {QT_TR_NOOP("Russian"), "RU"},
+        {QT_TR_NOOP("English"), "EN"}, {QT_TR_NOOP("Chinese"), "CN"},  {QT_TR_NOOP("German"), "DE"},
+        {QT_TR_NOOP("French"), "FR"},  {QT_TR_NOOP("Spanish"), "ES"},  {QT_TR_NOOP("Russian"), "RU"},
         {QT_TR_NOOP("Italian"), "IT"}, {QT_TR_NOOP("Japanese"), "JA"},
     };
     for (const auto& language : languages)

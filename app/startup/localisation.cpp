@@ -19,22 +19,14 @@ struct LanguageRow {
 
 // Tried in order; the first exact match wins.
 const LanguageRow languageTable[] = {
-    {"zh_cn", QLocale::Chinese, QLocale::China},
-    {"de", QLocale::German, QLocale::Germany},
-    {"fr", QLocale::French, QLocale::France},
-    {"pl", QLocale::Polish, QLocale::Poland},
-    {"fi", QLocale::Finnish, QLocale::Finland},
-    {"se", QLocale::Swedish, QLocale::Sweden},
-    {"cz", QLocale::Czech, QLocale::CzechRepublic},
-    {"sk", QLocale::Slovak, QLocale::Slovakia},
-    {"hu", QLocale::Hungarian, QLocale::Hungary},
-    {"si", QLocale::Slovenian, QLocale::Slovenia},
-    {"it", QLocale::Italian, QLocale::Italy},
-    {"es", QLocale::Spanish, QLocale::Spain},
-    {"gr", QLocale::Greek, QLocale::Greece},
-    {"nl", QLocale::Dutch, QLocale::Netherlands},
-    {"dk", QLocale::Danish, QLocale::Denmark},
-    {"ru", QLocale::Russian, QLocale::RussianFederation},
+    {"zh_cn", QLocale::Chinese, QLocale::China},    {"de", QLocale::German, QLocale::Germany},
+    {"fr", QLocale::French, QLocale::France},       {"pl", QLocale::Polish, QLocale::Poland},
+    {"fi", QLocale::Finnish, QLocale::Finland},     {"se", QLocale::Swedish, QLocale::Sweden},
+    {"cz", QLocale::Czech, QLocale::CzechRepublic}, {"sk", QLocale::Slovak, QLocale::Slovakia},
+    {"hu", QLocale::Hungarian, QLocale::Hungary},   {"si", QLocale::Slovenian, QLocale::Slovenia},
+    {"it", QLocale::Italian, QLocale::Italy},       {"es", QLocale::Spanish, QLocale::Spain},
+    {"gr", QLocale::Greek, QLocale::Greece},        {"nl", QLocale::Dutch, QLocale::Netherlands},
+    {"dk", QLocale::Danish, QLocale::Denmark},      {"ru", QLocale::Russian, QLocale::RussianFederation},
 };
 
 Q_LOGGING_CATEGORY(lcStartup, "camdesk.startup", QtInfoMsg)

@@ -9,10 +9,10 @@
 
 // A picture file read from a device: where it came from and its undecoded bytes.
 struct DEVICEBASE_EXPORT ImageFile {
-    QString path;      // full path on the device, '/' separated
-    QString name;      // file name only
+    QString path; // full path on the device, '/' separated
+    QString name; // file name only
     QDateTime modified;
-    QByteArray data;   // the file's content as stored (PNG, JPEG or BMP)
+    QByteArray data; // the file's content as stored (PNG, JPEG or BMP)
 
     // Why a file asked for was not read.
     enum class Refusal {

@@ -18,19 +18,19 @@ constexpr int Height = 108;
 constexpr int RowStride = 81; // the 81st byte of each row is not a pixel
 
 constexpr int HeadOffset = 0;
-constexpr int ExtInfoOffset = 4;   // 6,144 bytes of extended information
+constexpr int ExtInfoOffset = 4; // 6,144 bytes of extended information
 constexpr int ExtInfoSize = 6144;
-constexpr int PixelOffset = 6148;  // 108 rows of 81 bytes
+constexpr int PixelOffset = 6148; // 108 rows of 81 bytes
 constexpr int PaletteOffset = 14896;
 constexpr int TailOffset = 14931;
 
 // The command record's code, and the three camera parameters a parameter buffer carries (the
 // same places in a command record; how a frame echoes them is ExtInfoLayout's).
-constexpr int ReplyCodeOffset = 4;     // uint16: command code
-constexpr int AlarmLowOffset = 6;      // int16, tenths (second parameter)
-constexpr int AlarmHighOffset = 8;     // int16, tenths (first parameter)
-constexpr int EmissivityOffset = 10;   // uint8, hundredths (third parameter)
-constexpr int ParamBlockSize = 11;     // a parameter buffer holds at least bytes 0 to 10
+constexpr int ReplyCodeOffset = 4;   // uint16: command code
+constexpr int AlarmLowOffset = 6;    // int16, tenths (second parameter)
+constexpr int AlarmHighOffset = 8;   // int16, tenths (first parameter)
+constexpr int EmissivityOffset = 10; // uint8, hundredths (third parameter)
+constexpr int ParamBlockSize = 11;   // a parameter buffer holds at least bytes 0 to 10
 
 inline qint16 readInt16(const char* record, int offset)
 {

@@ -87,7 +87,7 @@ public:
     bool watching = false;
     bool userClosedVideo = false;
     Reentry::Section closingVideo; // the user's close is under way
-    bool videoAwaited = false; // closed by the device, to be opened again when it comes back
+    bool videoAwaited = false;     // closed by the device, to be opened again when it comes back
     Reentry::Section openingVideo;
     QString videoPort; // the camera's port when it was last open
     std::unique_ptr<CameraWatch> cameraWatch;

@@ -19,7 +19,7 @@ bool isRemovableLocation(const QString& mountPoint)
 // automount point is listed again with its real file system once the disk is mounted.
 bool isVirtualFileSystem(const QByteArray& type)
 {
-    static const QList<QByteArray> virtualTypes = {"autofs", "tmpfs", "ramfs", "proc", "sysfs", "devtmpfs",
+    static const QList<QByteArray> virtualTypes = {"autofs", "tmpfs",   "ramfs",  "proc",    "sysfs",   "devtmpfs",
                                                    "devpts", "overlay", "cgroup", "cgroup2", "squashfs"};
     return virtualTypes.contains(type);
 }

@@ -4,7 +4,10 @@
 
 namespace {
 
-QString tenths(qint16 value) { return QString::number(value / 10.0, 'f', 1); }
+QString tenths(qint16 value)
+{
+    return QString::number(value / 10.0, 'f', 1);
+}
 
 } // namespace
 

@@ -129,7 +129,10 @@ ArchivePane::ArchivePane(DeviceManager::Mode mode, const QString& language, QWid
     initAction();
 }
 
-ArchivePane::~ArchivePane() { delete d; }
+ArchivePane::~ArchivePane()
+{
+    delete d;
+}
 
 void ArchivePane::initWidget()
 {
@@ -332,4 +335,7 @@ void ArchivePane::setFileRefused(const QString& path, ImageFile::Refusal why)
     d->lblInfo->setText(text);
 }
 
-QPixmap ArchivePane::shownPicture() const { return d->view->pixmap(); }
+QPixmap ArchivePane::shownPicture() const
+{
+    return d->view->pixmap();
+}

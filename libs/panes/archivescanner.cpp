@@ -17,7 +17,10 @@ void ArchiveScanner::start(const QString& root)
         push(root, 0);
 }
 
-void ArchiveScanner::stop() { m_stack.clear(); }
+void ArchiveScanner::stop()
+{
+    m_stack.clear();
+}
 
 void ArchiveScanner::push(const QString& path, int depth)
 {

@@ -1,8 +1,8 @@
 #include "childpane.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>

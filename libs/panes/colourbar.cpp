@@ -66,7 +66,10 @@ QSize ColourBar::sizeHint() const
     return {qMax(barWidth, textWidth) + 2 * gap, 300};
 }
 
-QSize ColourBar::minimumSizeHint() const { return {sizeHint().width(), 120}; }
+QSize ColourBar::minimumSizeHint() const
+{
+    return {sizeHint().width(), 120};
+}
 
 void ColourBar::paintEvent(QPaintEvent*)
 {

@@ -316,7 +316,10 @@ void LivePane::setOptionsParam(const OptionParam& param)
     updateAlarm();
 }
 
-OptionParam LivePane::optionsParam() const { return d->options; }
+OptionParam LivePane::optionsParam() const
+{
+    return d->options;
+}
 
 void LivePane::onOptionToggled()
 {
@@ -330,7 +333,10 @@ void LivePane::onOptionToggled()
     emit updateOptionParam(d->options);
 }
 
-void LivePane::setVideoPlat(ushort* plat) { d->bar->setPalette565(plat); }
+void LivePane::setVideoPlat(ushort* plat)
+{
+    d->bar->setPalette565(plat);
+}
 
 void LivePane::setVideoExtendParam(char* param)
 {
@@ -689,10 +695,22 @@ void LivePane::updateRecordingLabel()
     d->lblRecording->setToolTip(QDir::toNativeSeparators(d->recorder.fileName()));
 }
 
-bool LivePane::hasPicture() const { return !d->picture.isNull(); }
+bool LivePane::hasPicture() const
+{
+    return !d->picture.isNull();
+}
 
-QPixmap LivePane::picture() const { return d->picture; }
+QPixmap LivePane::picture() const
+{
+    return d->picture;
+}
 
-bool LivePane::isAlarmActive() const { return d->causes != AlarmRule::NoAlarm; }
+bool LivePane::isAlarmActive() const
+{
+    return d->causes != AlarmRule::NoAlarm;
+}
 
-bool LivePane::isSounding() const { return d->soundTimer.isActive(); }
+bool LivePane::isSounding() const
+{
+    return d->soundTimer.isActive();
+}

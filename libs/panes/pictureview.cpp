@@ -70,11 +70,20 @@ void PictureView::setSpots(const QPoint& hottest, const QString& hotText, const 
     update(m_target);
 }
 
-QRect PictureView::targetRect() const { return m_target; }
+QRect PictureView::targetRect() const
+{
+    return m_target;
+}
 
-QSize PictureView::sizeHint() const { return {400, 540}; }
+QSize PictureView::sizeHint() const
+{
+    return {400, 540};
+}
 
-QSize PictureView::minimumSizeHint() const { return {120, 160}; }
+QSize PictureView::minimumSizeHint() const
+{
+    return {120, 160};
+}
 
 QRect PictureView::computeTarget() const
 {

@@ -105,7 +105,7 @@ private slots:
     void optionAction_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("pick");       // index to choose, -1 keeps the preselection
+        QTest::addColumn<int>("pick"); // index to choose, -1 keeps the preselection
         QTest::addColumn<bool>("accept");
         QTest::addColumn<int>("preselected");
         QTest::addColumn<QString>("language");
@@ -302,9 +302,12 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
         QTest::newRow("CN") << "CN" << QStringLiteral("./软件用户手册.pdf");
-        QTest::newRow("cn") << "cn" << "./Software Manual.pdf";
-        QTest::newRow("DE") << "DE" << "./Software Manual.pdf";
-        QTest::newRow("empty") << "" << "./Software Manual.pdf";
+        QTest::newRow("cn") << "cn"
+                            << "./Software Manual.pdf";
+        QTest::newRow("DE") << "DE"
+                            << "./Software Manual.pdf";
+        QTest::newRow("empty") << ""
+                               << "./Software Manual.pdf";
     }
 
     void manualName()
@@ -345,7 +348,8 @@ private slots:
             QFile::remove(installedCopy);
         });
         QVERIFY(QDir().mkpath(AppFolders::dataFolder()));
-        for (const auto& [wanted, path] : {std::pair{besideProgram, programCopy}, std::pair{installed, installedCopy}}) {
+        for (const auto& [wanted, path] :
+             {std::pair{besideProgram, programCopy}, std::pair{installed, installedCopy}}) {
             QFile file(path);
             QVERIFY(!wanted || file.open(QIODevice::WriteOnly));
         }

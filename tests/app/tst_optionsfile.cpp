@@ -44,11 +44,10 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(bool, on);
-        const QString path = writeFile("<?xml version=\"1.0\"?><options><AllowAlarm>" + text +
-                                       "</AllowAlarm><AllowMinAlarm>" + text + "</AllowMinAlarm><AllowMaxAlarm>" +
-                                       text + "</AllowMaxAlarm><AllowAlarmSound>" + text +
-                                       "</AllowAlarmSound><AllowLogGeneration>" + text +
-                                       "</AllowLogGeneration></options>");
+        const QString path =
+            writeFile("<?xml version=\"1.0\"?><options><AllowAlarm>" + text + "</AllowAlarm><AllowMinAlarm>" + text +
+                      "</AllowMinAlarm><AllowMaxAlarm>" + text + "</AllowMaxAlarm><AllowAlarmSound>" + text +
+                      "</AllowAlarmSound><AllowLogGeneration>" + text + "</AllowLogGeneration></options>");
         OptionParam param;
         param.allowAlarm = param.allowMinAlarm = param.allowMaxAlarm = !on;
         param.allowAlarmSound = param.allowLogGeneration = !on;
@@ -75,9 +74,9 @@ private slots:
                                     << "FR";
         QTest::newRow("other root") << QByteArray("<settings><Language>RU</Language></settings>") << "RU"
                                     << "RU";
-        QTest::newRow("nested deeper")
-            << QByteArray("<options><group><Language>IT</Language></group></options>") << "IT"
-            << "IT";
+        QTest::newRow("nested deeper") << QByteArray("<options><group><Language>IT</Language></group></options>")
+                                       << "IT"
+                                       << "IT";
         QTest::newRow("options anywhere is a container")
             << QByteArray("<root><options><Language>JA</Language></options></root>") << "JA"
             << "JA";
@@ -96,8 +95,7 @@ private slots:
                                              << "";
         QTest::newRow("entity") << QByteArray("<options><Language>D&#69;</Language></options>") << "DE"
                                 << "DE";
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF<options><Language>FR</Language></options>")
-                                         << "FR"
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF<options><Language>FR</Language></options>") << "FR"
                                          << "FR";
         QTest::newRow("empty file") << QByteArray() << ""
                                     << "";
@@ -173,8 +171,8 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, bytes);
-        const QString path = writeFile("<options><Geometry>" + text + "</Geometry><State>" + text +
-                                       "</State></options>");
+        const QString path =
+            writeFile("<options><Geometry>" + text + "</Geometry><State>" + text + "</State></options>");
         const OptionsFile::WindowState state = OptionsFile::readWindowState(path);
         QVERIFY(state.hasGeometry);
         QVERIFY(state.hasState);
@@ -235,10 +233,13 @@ private slots:
         QTest::addColumn<QString>("readBack");
         QTest::newRow("lone high surrogate") << QString(QChar(0xD800)) + QStringLiteral("DE")
                                              << QString(QChar(QChar::ReplacementCharacter)) + QStringLiteral("DE");
-        QTest::newRow("lone low surrogate at the end") << QStringLiteral("DE") + QChar(0xDC00)
-                                                       << QStringLiteral("DE") + QChar(QChar::ReplacementCharacter);
-        QTest::newRow("control characters left out") << QStringLiteral("D\x01" "E\x1F") << QStringLiteral("DE");
-        QTest::newRow("a pair is kept") << QString::fromUtf8("DE\xF0\x9F\x98\x80") << QString::fromUtf8("DE\xF0\x9F\x98\x80");
+        QTest::newRow("lone low surrogate at the end")
+            << QStringLiteral("DE") + QChar(0xDC00) << QStringLiteral("DE") + QChar(QChar::ReplacementCharacter);
+        QTest::newRow("control characters left out") << QStringLiteral("D\x01"
+                                                                       "E\x1F")
+                                                     << QStringLiteral("DE");
+        QTest::newRow("a pair is kept") << QString::fromUtf8("DE\xF0\x9F\x98\x80")
+                                        << QString::fromUtf8("DE\xF0\x9F\x98\x80");
     }
 
     void unencodableTextKeepsTheRest()

@@ -12,18 +12,21 @@
 
 namespace {
 
-const QStringList& styleSheets() {
+const QStringList& styleSheets()
+{
     static const QStringList names = {"black.css", "blue.css", "blue2.css", "gray.css"};
     return names;
 }
 
-const QStringList& appIcons() {
+const QStringList& appIcons()
+{
     static const QStringList names = {"app.ico", "app2.ico", "app5.ico"};
     return names;
 }
 
 // Base names; file and File, video and Video are distinct entries.
-const QStringList& pngNames() {
+const QStringList& pngNames()
+{
     static const QStringList names = {
         "array_down", "array_up", "arrow-2", "camera",    "capture",    "capture2",  "capture3",   "circle",
         "connect",    "cursor",   "delete2", "deleteAll", "deleteAll3", "Directory", "Directory2", "Directory3",
@@ -34,24 +37,28 @@ const QStringList& pngNames() {
     return names;
 }
 
-QStringList allEntries() {
+QStringList allEntries()
+{
     QStringList all = styleSheets() + appIcons();
     for (const QString& name : pngNames())
         all << name + ".png";
     return all;
 }
 
-QString resourcePath(const QString& entry) {
+QString resourcePath(const QString& entry)
+{
     return QStringLiteral(":/image/") + entry;
 }
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The declarations between the braces of the rule whose selector list is exactly `selector`.
-QString ruleBody(const QString& sheet, const QString& selector) {
+QString ruleBody(const QString& sheet, const QString& selector)
+{
     const QRegularExpression rule(QStringLiteral("(?:^|\\})\\s*") + QRegularExpression::escape(selector) +
                                   QStringLiteral("\\s*\\{([^}]*)\\}"));
     const QRegularExpressionMatch match = rule.match(sheet);
@@ -64,20 +71,23 @@ class TestResources : public QObject {
     Q_OBJECT
 
 private slots:
-    void entryExists_data() {
+    void entryExists_data()
+    {
         QTest::addColumn<QString>("entry");
         for (const QString& entry : allEntries())
             QTest::newRow(qPrintable(entry)) << entry;
     }
 
-    void entryExists() {
+    void entryExists()
+    {
         QFETCH(QString, entry);
         QFileInfo info(resourcePath(entry));
         QVERIFY2(info.exists(), qPrintable(info.filePath()));
         QVERIFY(info.size() > 0);
     }
 
-    void bundleHoldsNothingElse() {
+    void bundleHoldsNothingElse()
+    {
         QStringList expected = allEntries();
         QStringList present =
             QDir(QStringLiteral(":/image")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -89,14 +99,16 @@ private slots:
     // The main window names its icon without the slash after the colon.
     void windowIconFormResolves() { QVERIFY(QFile::exists(QStringLiteral(":image/app5.ico"))); }
 
-    void pngLoads_data() {
+    void pngLoads_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("size");
         for (const QString& name : pngNames())
             QTest::newRow(qPrintable(name)) << name << (name.startsWith(QLatin1String("array_")) ? 12 : 32);
     }
 
-    void pngLoads() {
+    void pngLoads()
+    {
         QFETCH(QString, name);
         QFETCH(int, size);
         const QImage image(resourcePath(name + ".png"), "PNG");
@@ -128,7 +140,8 @@ private slots:
     }
 
     // A copied drawing routine would show up as two identical entries.
-    void pngsAreDistinct() {
+    void pngsAreDistinct()
+    {
         QHash<QByteArray, QString> seen;
         for (const QString& name : pngNames()) {
             const QImage image = QImage(resourcePath(name + ".png")).convertToFormat(QImage::Format_ARGB32);
@@ -141,7 +154,8 @@ private slots:
         }
     }
 
-    void caseDistinctPairs_data() {
+    void caseDistinctPairs_data()
+    {
         QTest::addColumn<QString>("lower");
         QTest::addColumn<QString>("upper");
         QTest::newRow("file") << "file"
@@ -150,7 +164,8 @@ private slots:
                                << "Video";
     }
 
-    void caseDistinctPairs() {
+    void caseDistinctPairs()
+    {
         QFETCH(QString, lower);
         QFETCH(QString, upper);
         const QImage a(resourcePath(lower + ".png"));
@@ -160,13 +175,15 @@ private slots:
         QVERIFY(a.convertToFormat(QImage::Format_ARGB32) != b.convertToFormat(QImage::Format_ARGB32));
     }
 
-    void appIcon_data() {
+    void appIcon_data()
+    {
         QTest::addColumn<QString>("entry");
         for (const QString& entry : appIcons())
             QTest::newRow(qPrintable(entry)) << entry;
     }
 
-    void appIcon() {
+    void appIcon()
+    {
         QFETCH(QString, entry);
         QImageReader reader(resourcePath(entry), "ico");
         QCOMPARE(reader.imageCount(), 4);
@@ -195,13 +212,15 @@ private slots:
         QCOMPARE(sizes, QList<int>({16, 32, 48, 256}));
     }
 
-    void styleSheet_data() {
+    void styleSheet_data()
+    {
         QTest::addColumn<QString>("entry");
         for (const QString& entry : styleSheets())
             QTest::newRow(qPrintable(entry)) << entry;
     }
 
-    void styleSheet() {
+    void styleSheet()
+    {
         QFETCH(QString, entry);
         const QByteArray bytes = readAll(resourcePath(entry));
         QVERIFY(!bytes.isEmpty());
@@ -233,7 +252,8 @@ private slots:
         }
     }
 
-    void blackSheetNames_data() {
+    void blackSheetNames_data()
+    {
         QTest::addColumn<QString>("needle");
         QTest::newRow("accent") << "#DC5000";
         QTest::newRow("border") << "#636363";
@@ -244,13 +264,15 @@ private slots:
         QTest::newRow("spin box up arrow") << "url(:/image/array_up.png)";
     }
 
-    void blackSheetNames() {
+    void blackSheetNames()
+    {
         QFETCH(QString, needle);
         const QString sheet = QString::fromLatin1(readAll(resourcePath("black.css")));
         QVERIFY(sheet.contains(needle));
     }
 
-    void blackPushButtonRule_data() {
+    void blackPushButtonRule_data()
+    {
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("value");
         QTest::newRow("padding") << "padding"
@@ -262,7 +284,8 @@ private slots:
     }
 
     // The options dialog's small button overrides exactly this minimum, so the values are fixed.
-    void blackPushButtonRule() {
+    void blackPushButtonRule()
+    {
         QFETCH(QString, property);
         QFETCH(QString, value);
         const QString body = ruleBody(QString::fromLatin1(readAll(resourcePath("black.css"))), "QPushButton");

@@ -42,19 +42,22 @@ struct TsFile {
     QString error;
 };
 
-QString messageKey(const Message& m) {
+QString messageKey(const Message& m)
+{
     return m.context + QChar(0x1f) + m.source + QChar(0x1f) + m.comment + QChar(0x1f) +
            (m.numerus ? QLatin1Char('n') : QLatin1Char('s'));
 }
 
-QString describe(const Message& m) {
+QString describe(const Message& m)
+{
     QString text = QStringLiteral("[%1] \"%2\"").arg(m.context, m.source);
     if (!m.comment.isEmpty())
         text += QStringLiteral(" (%1)").arg(m.comment);
     return text;
 }
 
-void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& ts) {
+void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& ts)
+{
     Message m;
     m.context = context;
     m.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
@@ -82,7 +85,8 @@ void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& ts) {
     ts.messages << m;
 }
 
-TsFile readTs(const QString& path) {
+TsFile readTs(const QString& path)
+{
     TsFile ts;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -116,7 +120,8 @@ TsFile readTs(const QString& path) {
 }
 
 // The arguments a text takes: %1..%9, %n and their localised forms %L1, %Ln.
-QStringList placeholders(const QString& text) {
+QStringList placeholders(const QString& text)
+{
     static const QRegularExpression pattern(QStringLiteral("%L?[1-9n]"));
     QStringList found;
     auto it = pattern.globalMatch(text);
@@ -127,11 +132,13 @@ QStringList placeholders(const QString& text) {
     return found;
 }
 
-QString translationsDir() {
+QString translationsDir()
+{
     return QStringLiteral(CAMDESK_SOURCE_DIR "/app/translations");
 }
 
-QString qmPath(const QString& code) {
+QString qmPath(const QString& code)
+{
 #ifdef CAMDESK_QM_DIR
     return QStringLiteral(CAMDESK_QM_DIR "/%1.qm").arg(code);
 #else
@@ -149,7 +156,8 @@ private:
     QTemporaryDir m_work;
     QList<Message> m_current; // what lupdate finds in the sources right now
 
-    void addLanguageRows() {
+    void addLanguageRows()
+    {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("pluralForms");
@@ -170,7 +178,8 @@ private:
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(m_work.isValid());
         const QString lupdate = QStringLiteral(LUPDATE_EXECUTABLE);
         QVERIFY2(QFileInfo(lupdate).isExecutable(), qPrintable(lupdate + QStringLiteral(" is not executable")));
@@ -195,7 +204,8 @@ private slots:
 
     void complete_data() { addLanguageRows(); }
 
-    void complete() {
+    void complete()
+    {
         QFETCH(QString, code);
         QFETCH(QString, language);
         QFETCH(int, pluralForms);
@@ -251,7 +261,8 @@ private slots:
 
     void compiled_data() { addLanguageRows(); }
 
-    void compiled() {
+    void compiled()
+    {
         QFETCH(QString, code);
 
         const QString path = qmPath(code);

@@ -9,7 +9,8 @@ struct CameraParameters {
     qint16 alarmLowTenths = 0;        // second value, record bytes 6-7
     quint8 emissivityHundredths = 95; // third value, record byte 10
 
-    bool operator==(const CameraParameters& o) const {
+    bool operator==(const CameraParameters& o) const
+    {
         return alarmHighTenths == o.alarmHighTenths && alarmLowTenths == o.alarmLowTenths &&
                emissivityHundredths == o.emissivityHundredths;
     }

@@ -57,11 +57,13 @@ struct OutItem {
     bool endsReplay = false; // the last frame of a replay without loop: the line drops after it
 };
 
-QString errnoText(const char* what) {
+QString errnoText(const char* what)
+{
     return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-void closeFd(int& fd) {
+void closeFd(int& fd)
+{
     if (fd >= 0)
         ::close(fd);
     fd = -1;
@@ -71,8 +73,8 @@ void closeFd(int& fd) {
 
 class CameraSimulator::Private {
 public:
-    explicit Private(const Options& o)
-        : options(o), scene(o.seed), random(quint64(o.seed) * 0x9E3779B97F4A7C15ull | 1) {
+    explicit Private(const Options& o) : options(o), scene(o.seed), random(quint64(o.seed) * 0x9E3779B97F4A7C15ull | 1)
+    {
         stats.parameters = o.parameters;
         int pipeFds[2];
         if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) == 0) {
@@ -81,7 +83,8 @@ public:
         }
     }
 
-    ~Private() {
+    ~Private()
+    {
         closeFd(wakeRead);
         closeFd(wakeWrite);
     }
@@ -144,7 +147,8 @@ public:
     bool waitUntil(const std::function<bool()>& done, int timeoutMs, bool pumpEvents);
 };
 
-bool CameraSimulator::Private::open() {
+bool CameraSimulator::Private::open()
+{
     masterFd = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (masterFd < 0) {
         error = errnoText("posix_openpt");
@@ -198,7 +202,8 @@ bool CameraSimulator::Private::open() {
     return true;
 }
 
-void CameraSimulator::Private::closePort() {
+void CameraSimulator::Private::closePort()
+{
     QString link;
     QString slave;
     {
@@ -216,7 +221,8 @@ void CameraSimulator::Private::closePort() {
     insideReply = false;
 }
 
-void CameraSimulator::Private::wake() {
+void CameraSimulator::Private::wake()
+{
     if (wakeWrite >= 0) {
         const char c = 1;
         [[maybe_unused]] const auto n = ::write(wakeWrite, &c, 1);
@@ -252,7 +258,8 @@ bool CameraSimulator::Private::openReplay()
     return false;
 }
 
-QByteArray CameraSimulator::Private::nextFrame(quint16 code, const CameraParameters& parameters, quint8 palette) {
+QByteArray CameraSimulator::Private::nextFrame(quint16 code, const CameraParameters& parameters, quint8 palette)
+{
     if (replay.isOpen()) {
         if (replayEnded)
             return QByteArray();
@@ -281,7 +288,8 @@ QByteArray CameraSimulator::Private::nextFrame(quint16 code, const CameraParamet
     return frame;
 }
 
-QByteArray CameraSimulator::Private::garbageBytes(int count) {
+QByteArray CameraSimulator::Private::garbageBytes(int count)
+{
     QByteArray bytes(count, '\0');
     for (char& c : bytes) {
         random ^= random << 13;
@@ -292,7 +300,8 @@ QByteArray CameraSimulator::Private::garbageBytes(int count) {
     return bytes;
 }
 
-void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
+void CameraSimulator::Private::handleRecord(const CommandRecord& record)
+{
     enum Action { Reply, NoReply, HangUpAfterReply, HangUpInsideReply };
     Action action = Reply;
     FaultPlan applied;
@@ -442,7 +451,8 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record) {
         out.push_back(std::move(item));
 }
 
-void CameraSimulator::Private::readInput() {
+void CameraSimulator::Private::readInput()
+{
     char buffer[4096];
     while (true) {
         const ssize_t n = ::read(masterFd, buffer, sizeof buffer);
@@ -469,7 +479,8 @@ void CameraSimulator::Private::readInput() {
     }
 }
 
-void CameraSimulator::Private::finishHead() {
+void CameraSimulator::Private::finishHead()
+{
     OutItem item = std::move(out.front());
     out.pop_front();
     lastDone = Clock::now();
@@ -501,7 +512,8 @@ void CameraSimulator::Private::finishHead() {
 
 // A hang-up discards what the client has not read yet, so a hang-up after N frames first lets the client
 // take them. Bounded, for a client that does not read at all.
-void CameraSimulator::Private::waitForClientToRead() {
+void CameraSimulator::Private::waitForClientToRead()
+{
     const auto deadline = Clock::now() + std::chrono::seconds(2);
     int quietChecks = 0;
     while (quietChecks < 3 && Clock::now() < deadline && !stopRequested.load()) {
@@ -514,7 +526,8 @@ void CameraSimulator::Private::waitForClientToRead() {
 }
 
 // False when the line is gone.
-bool CameraSimulator::Private::writeHead() {
+bool CameraSimulator::Private::writeHead()
+{
     OutItem& head = out.front();
     while (head.written < head.data.size()) {
         const ssize_t n =
@@ -536,7 +549,8 @@ bool CameraSimulator::Private::writeHead() {
     return true;
 }
 
-void CameraSimulator::Private::serviceRequests() {
+void CameraSimulator::Private::serviceRequests()
+{
     int garbage = 0;
     bool flush = false;
     bool flood = false;
@@ -579,7 +593,8 @@ void CameraSimulator::Private::serviceRequests() {
     }
 }
 
-void CameraSimulator::Private::run() {
+void CameraSimulator::Private::run()
+{
     lastDone = Clock::now();
     nextSlot = lastDone;
     bool lineDropped = false;
@@ -668,7 +683,8 @@ void CameraSimulator::Private::run() {
     changed.notify_all();
 }
 
-bool CameraSimulator::Private::waitUntil(const std::function<bool()>& done, int timeoutMs, bool pumpEvents) {
+bool CameraSimulator::Private::waitUntil(const std::function<bool()>& done, int timeoutMs, bool pumpEvents)
+{
     const QDeadlineTimer deadline(timeoutMs);
     pumpEvents = pumpEvents && QAbstractEventDispatcher::instance() != nullptr;
     std::unique_lock<std::mutex> lock(mutex);
@@ -691,11 +707,13 @@ CameraSimulator::CameraSimulator() : CameraSimulator(Options()) {}
 
 CameraSimulator::CameraSimulator(const Options& options) : d(std::make_unique<Private>(options)) {}
 
-CameraSimulator::~CameraSimulator() {
+CameraSimulator::~CameraSimulator()
+{
     stop();
 }
 
-bool CameraSimulator::start() {
+bool CameraSimulator::start()
+{
     std::lock_guard<std::mutex> guard(d->lifecycle);
     if (d->thread.joinable()) {
         if (isRunning())
@@ -732,7 +750,8 @@ bool CameraSimulator::start() {
     return true;
 }
 
-void CameraSimulator::stop() {
+void CameraSimulator::stop()
+{
     std::lock_guard<std::mutex> guard(d->lifecycle);
     if (!d->thread.joinable())
         return;
@@ -747,52 +766,62 @@ void CameraSimulator::stop() {
     d->changed.notify_all();
 }
 
-bool CameraSimulator::restart() {
+bool CameraSimulator::restart()
+{
     stop();
     return start();
 }
 
-bool CameraSimulator::isRunning() const {
+bool CameraSimulator::isRunning() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->running;
 }
 
-QString CameraSimulator::portPath() const {
+QString CameraSimulator::portPath() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->options.linkPath.isEmpty() ? d->slavePath : d->options.linkPath;
 }
 
-QString CameraSimulator::slavePath() const {
+QString CameraSimulator::slavePath() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->slavePath;
 }
 
-QString CameraSimulator::linkPath() const {
+QString CameraSimulator::linkPath() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->options.linkPath;
 }
 
-QString CameraSimulator::errorString() const {
+QString CameraSimulator::errorString() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->error;
 }
 
-void CameraSimulator::setPaletteNumber(quint8 number) {
+void CameraSimulator::setPaletteNumber(quint8 number)
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     d->options.paletteNumber = number;
 }
 
-quint8 CameraSimulator::paletteNumber() const {
+quint8 CameraSimulator::paletteNumber() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->options.paletteNumber;
 }
 
-void CameraSimulator::setMinFrameInterval(int ms) {
+void CameraSimulator::setMinFrameInterval(int ms)
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     d->options.minFrameIntervalMs = qMax(0, ms);
 }
 
-void CameraSimulator::setFault(const FaultPlan& fault) {
+void CameraSimulator::setFault(const FaultPlan& fault)
+{
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         d->fault = fault;
@@ -806,12 +835,14 @@ void CameraSimulator::setFault(const FaultPlan& fault) {
     d->wake();
 }
 
-FaultPlan CameraSimulator::fault() const {
+FaultPlan CameraSimulator::fault() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->fault;
 }
 
-void CameraSimulator::injectGarbage(int bytes) {
+void CameraSimulator::injectGarbage(int bytes)
+{
     if (bytes <= 0)
         return;
     {
@@ -821,7 +852,8 @@ void CameraSimulator::injectGarbage(int bytes) {
     d->wake();
 }
 
-void CameraSimulator::hangUp() {
+void CameraSimulator::hangUp()
+{
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         if (!d->running)
@@ -834,7 +866,8 @@ void CameraSimulator::hangUp() {
     d->waitUntil([this] { return !d->running; }, 5000, false);
 }
 
-void CameraSimulator::flushPort() {
+void CameraSimulator::flushPort()
+{
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         d->flushRequested = true;
@@ -842,12 +875,14 @@ void CameraSimulator::flushPort() {
     d->wake();
 }
 
-SimulatorStats CameraSimulator::stats() const {
+SimulatorStats CameraSimulator::stats() const
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     return d->stats;
 }
 
-void CameraSimulator::resetStats() {
+void CameraSimulator::resetStats()
+{
     std::lock_guard<std::mutex> lock(d->mutex);
     const CameraParameters parameters = d->stats.parameters;
     const quint32 sequence = d->stats.lastSequence;
@@ -856,10 +891,12 @@ void CameraSimulator::resetStats() {
     d->stats.lastSequence = sequence;
 }
 
-bool CameraSimulator::waitForRecords(qint64 count, int timeoutMs) {
+bool CameraSimulator::waitForRecords(qint64 count, int timeoutMs)
+{
     return d->waitUntil([this, count] { return d->stats.records() >= count; }, timeoutMs, true);
 }
 
-bool CameraSimulator::waitForFrames(qint64 count, int timeoutMs) {
+bool CameraSimulator::waitForFrames(qint64 count, int timeoutMs)
+{
     return d->waitUntil([this, count] { return d->stats.framesSent >= count; }, timeoutMs, true);
 }

@@ -2,7 +2,8 @@
 
 #include <km420frame.h>
 
-QByteArray CommandRecord::toBytes() const {
+QByteArray CommandRecord::toBytes() const
+{
     QByteArray bytes(Size, '\0');
     char* d = bytes.data();
     Km420Frame::writeUInt32(d, 0, Km420Frame::HeadMarker);
@@ -14,7 +15,8 @@ QByteArray CommandRecord::toBytes() const {
     return bytes;
 }
 
-bool CommandRecord::fromBytes(const char* data, CommandRecord* record) {
+bool CommandRecord::fromBytes(const char* data, CommandRecord* record)
+{
     if (Km420Frame::readUInt32(data, 0) != Km420Frame::HeadMarker ||
         Km420Frame::readUInt32(data, TailOffset) != Km420Frame::TailMarker)
         return false;

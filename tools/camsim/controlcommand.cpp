@@ -6,7 +6,8 @@
 
 namespace {
 
-bool number(const QStringList& words, int minimum, int maximum, int* value) {
+bool number(const QStringList& words, int minimum, int maximum, int* value)
+{
     if (words.size() != 2)
         return false;
     bool ok = false;
@@ -16,13 +17,15 @@ bool number(const QStringList& words, int minimum, int maximum, int* value) {
 
 } // namespace
 
-QString ControlCommand::help() {
+QString ControlCommand::help()
+{
     return QStringLiteral("commands: palette N (0-255) | fault PLAN | fault none | fps N (0: fastest) | garbage N | "
                           "hangup | restart | flush | stats | help\nfault PLAN: NAME[:A[,B]][@TIMES], NAME one of %1")
         .arg(FaultPlan::names().join(QLatin1Char(' ')));
 }
 
-bool ControlCommand::apply(CameraSimulator& simulator, const QString& line, QString* reply) {
+bool ControlCommand::apply(CameraSimulator& simulator, const QString& line, QString* reply)
+{
     const QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     reply->clear();
     if (words.isEmpty())

@@ -20,7 +20,8 @@ const KindName KindNames[] = {
 constexpr int MaxBytes = 16 * 1024 * 1024;
 constexpr int MaxMs = 600 * 1000;
 
-bool fail(QString* error, const QString& message) {
+bool fail(QString* error, const QString& message)
+{
     if (error)
         *error = message;
     return false;
@@ -28,67 +29,77 @@ bool fail(QString* error, const QString& message) {
 
 } // namespace
 
-FaultPlan FaultPlan::make(Kind kind, int times) {
+FaultPlan FaultPlan::make(Kind kind, int times)
+{
     FaultPlan plan;
     plan.kind = kind;
     plan.times = times;
     return plan;
 }
 
-FaultPlan FaultPlan::shortReply(int length, int times) {
+FaultPlan FaultPlan::shortReply(int length, int times)
+{
     FaultPlan plan = make(ShortReply, times);
     plan.length = length;
     return plan;
 }
 
-FaultPlan FaultPlan::longReply(int extraBytes, int times) {
+FaultPlan FaultPlan::longReply(int extraBytes, int times)
+{
     FaultPlan plan = make(LongReply, times);
     plan.extraBytes = extraBytes;
     return plan;
 }
 
-FaultPlan FaultPlan::pauseInReply(int pauseMs, int pauseAt, int times) {
+FaultPlan FaultPlan::pauseInReply(int pauseMs, int pauseAt, int times)
+{
     FaultPlan plan = make(PauseInReply, times);
     plan.pauseMs = pauseMs;
     plan.pauseAt = pauseAt;
     return plan;
 }
 
-FaultPlan FaultPlan::garbage(int bytes, int times) {
+FaultPlan FaultPlan::garbage(int bytes, int times)
+{
     FaultPlan plan = make(Garbage, times);
     plan.garbageBytes = bytes;
     return plan;
 }
 
-FaultPlan FaultPlan::chunked(int chunkSize, int chunkGapUs, int times) {
+FaultPlan FaultPlan::chunked(int chunkSize, int chunkGapUs, int times)
+{
     FaultPlan plan = make(Chunked, times);
     plan.chunkSize = chunkSize;
     plan.chunkGapUs = chunkGapUs;
     return plan;
 }
 
-FaultPlan FaultPlan::hangUp(int afterFrames, int midBytes) {
+FaultPlan FaultPlan::hangUp(int afterFrames, int midBytes)
+{
     FaultPlan plan = make(HangUp, 1);
     plan.hangUpAfterFrames = afterFrames;
     plan.hangUpMidBytes = midBytes;
     return plan;
 }
 
-QString FaultPlan::name(Kind kind) {
+QString FaultPlan::name(Kind kind)
+{
     for (const KindName& k : KindNames)
         if (k.kind == kind)
             return QString::fromLatin1(k.name);
     return QString();
 }
 
-QStringList FaultPlan::names() {
+QStringList FaultPlan::names()
+{
     QStringList list;
     for (const KindName& k : KindNames)
         list << QString::fromLatin1(k.name);
     return list;
 }
 
-bool FaultPlan::parse(const QString& text, FaultPlan* plan, QString* error) {
+bool FaultPlan::parse(const QString& text, FaultPlan* plan, QString* error)
+{
     QString rest = text.trimmed();
     int times = -1;
     const int at = rest.indexOf(QLatin1Char('@'));
@@ -181,7 +192,8 @@ bool FaultPlan::parse(const QString& text, FaultPlan* plan, QString* error) {
     return true;
 }
 
-QString FaultPlan::toString() const {
+QString FaultPlan::toString() const
+{
     QString text = name(kind);
     switch (kind) {
     case ShortReply:

@@ -5,7 +5,8 @@
 
 #include <vector>
 
-quint8 FrameBuilder::indexFor(qint16 tenths, qint16 low, qint16 high) {
+quint8 FrameBuilder::indexFor(qint16 tenths, qint16 low, qint16 high)
+{
     if (high <= low || tenths <= low)
         return 0;
     if (tenths >= high)
@@ -58,7 +59,8 @@ QByteArray FrameBuilder::build(const ThermalImage& image, quint16 replyCode, con
     return QByteArray(d, Size);
 }
 
-bool FrameBuilder::hasValidMarkers(const QByteArray& frame) {
+bool FrameBuilder::hasValidMarkers(const QByteArray& frame)
+{
     using namespace Km420Frame;
     return frame.size() == Size && readUInt32(frame.constData(), HeadOffset) == HeadMarker &&
            readUInt32(frame.constData(), TailOffset) == TailMarker;

@@ -23,12 +23,14 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int) {
+void onSignal(int)
+{
     const char c = 1;
     [[maybe_unused]] const auto n = ::write(signalPipe[1], &c, 1);
 }
 
-void say(const QString& line) {
+void say(const QString& line)
+{
     std::fputs(line.toLocal8Bit().constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
@@ -38,12 +40,14 @@ void say(const QString& line) {
 class ControlInput {
 public:
     ControlInput(int fd, CameraSimulator& simulator)
-        : m_fd(fd), m_simulator(simulator), m_notifier(fd, QSocketNotifier::Read) {
+        : m_fd(fd), m_simulator(simulator), m_notifier(fd, QSocketNotifier::Read)
+    {
         QObject::connect(&m_notifier, &QSocketNotifier::activated, [this] { readLines(); });
     }
 
 private:
-    void readLines() {
+    void readLines()
+    {
         char chunk[512];
         const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
         if (n == 0) {
@@ -74,7 +78,8 @@ private:
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("km420-sim"));
 

@@ -6,7 +6,8 @@ namespace {
 const char HeadBytes[4] = {0x67, 0x45, 0x23, 0x01};
 }
 
-QVector<CommandRecord> RecordParser::feed(const char* data, int length) {
+QVector<CommandRecord> RecordParser::feed(const char* data, int length)
+{
     QVector<CommandRecord> records;
     if (length > 0)
         m_buffer.append(data, length);
@@ -40,7 +41,8 @@ QVector<CommandRecord> RecordParser::feed(const char* data, int length) {
     return records;
 }
 
-void RecordParser::reset() {
+void RecordParser::reset()
+{
     m_buffer.clear();
     m_malformed = 0;
     m_skipped = 0;

@@ -7,7 +7,8 @@
 
 namespace {
 
-quint64 splitMix(quint64 x) {
+quint64 splitMix(quint64 x)
+{
     x += 0x9E3779B97F4A7C15ull;
     x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
@@ -15,11 +16,13 @@ quint64 splitMix(quint64 x) {
 }
 
 // Uniform in [0, 1).
-double unit(quint64 x) {
+double unit(quint64 x)
+{
     return double(splitMix(x) >> 11) / double(1ull << 53);
 }
 
-double segmentDistance(double px, double py, double ax, double ay, double bx, double by) {
+double segmentDistance(double px, double py, double ax, double ay, double bx, double by)
+{
     const double dx = bx - ax, dy = by - ay;
     const double len2 = dx * dx + dy * dy;
     double t = len2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / len2 : 0;
@@ -29,13 +32,15 @@ double segmentDistance(double px, double py, double ax, double ay, double bx, do
 }
 
 // 1 well inside a shape, 0 well outside, a soft edge of about two pixels.
-double inside(double distance, double radius) {
+double inside(double distance, double radius)
+{
     return 1.0 / (1.0 + std::exp((distance - radius) / 0.8));
 }
 
 } // namespace
 
-qint16 ThermalImage::at(int column, int row) const {
+qint16 ThermalImage::at(int column, int row) const
+{
     return tenths.at(row * Km420Frame::Width + column);
 }
 
@@ -43,9 +48,12 @@ ThermalScene::ThermalScene(quint32 seed)
     : m_seed(seed), m_background(20.0 + 4.0 * unit(quint64(seed) << 8 | 1)),
       m_gradient(0.5 + 2.0 * unit(quint64(seed) << 8 | 2)), m_phaseX(6.283 * unit(quint64(seed) << 8 | 3)),
       m_phaseY(6.283 * unit(quint64(seed) << 8 | 4)), m_hotX(12 + 56 * unit(quint64(seed) << 8 | 5)),
-      m_hotY(10 + 30 * unit(quint64(seed) << 8 | 6)), m_hotTemperature(55.0 + 25.0 * unit(quint64(seed) << 8 | 7)) {}
+      m_hotY(10 + 30 * unit(quint64(seed) << 8 | 6)), m_hotTemperature(55.0 + 25.0 * unit(quint64(seed) << 8 | 7))
+{
+}
 
-ThermalImage ThermalScene::render(quint32 frameNumber) const {
+ThermalImage ThermalScene::render(quint32 frameNumber) const
+{
     using namespace Km420Frame;
     const double t = frameNumber / 25.0;
     const double palmX = 40 + 24 * std::sin(0.7 * t + m_phaseX);

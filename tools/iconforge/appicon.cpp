@@ -13,7 +13,8 @@ const QColor kBodyBottom(0x29, 0x29, 0x29);
 const QColor kAccent(0xDC, 0x50, 0x00);
 
 // Cold to hot, as a thermal camera shows it: deep violet, magenta, red, orange, yellow, white.
-void setHeatStops(QGradient& g) {
+void setHeatStops(QGradient& g)
+{
     g.setColorAt(0.00, QColor(0xFF, 0xF8, 0xD0));
     g.setColorAt(0.18, QColor(0xFF, 0xD0, 0x30));
     g.setColorAt(0.40, QColor(0xF0, 0x80, 0x10));
@@ -24,7 +25,8 @@ void setHeatStops(QGradient& g) {
 
 } // namespace
 
-QImage renderAppIcon(AppIconVariant variant, int size) {
+QImage renderAppIcon(AppIconVariant variant, int size)
+{
     // Small sizes drop the details that would only turn into noise.
     const bool small = size <= 24;
 

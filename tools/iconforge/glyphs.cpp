@@ -12,28 +12,33 @@ const QColor kInk(0xF0, 0xF0, 0xF0);
 const QColor kAccent(0xDC, 0x50, 0x00);
 constexpr qreal kStroke = 2.0;
 
-void ink(QPainter& p, qreal width = kStroke) {
+void ink(QPainter& p, qreal width = kStroke)
+{
     p.setPen(QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
 }
 
-void accent(QPainter& p, qreal width = kStroke) {
+void accent(QPainter& p, qreal width = kStroke)
+{
     p.setPen(QPen(kAccent, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
 }
 
-void fill(QPainter& p, const QColor& color) {
+void fill(QPainter& p, const QColor& color)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(color);
 }
 
-QPointF onCircle(QPointF centre, qreal radius, qreal degrees) {
+QPointF onCircle(QPointF centre, qreal radius, qreal degrees)
+{
     const qreal a = qDegreesToRadians(degrees);
     return {centre.x() + radius * qCos(a), centre.y() - radius * qSin(a)};
 }
 
 // A filled triangle whose tip lies at `tip`, pointing along `dir`, drawn with the current brush.
-void arrowHead(QPainter& p, QPointF tip, QPointF dir, qreal length = 6.0, qreal half = 4.0) {
+void arrowHead(QPainter& p, QPointF tip, QPointF dir, qreal length = 6.0, qreal half = 4.0)
+{
     const qreal n = qSqrt(dir.x() * dir.x() + dir.y() * dir.y());
     const QPointF d(dir.x() / n, dir.y() / n);
     const QPointF normal(-d.y(), d.x());
@@ -43,7 +48,8 @@ void arrowHead(QPainter& p, QPointF tip, QPointF dir, qreal length = 6.0, qreal 
 }
 
 // A straight arrow from `from` to `to`; the shaft stops inside the head so no round cap pokes out.
-void arrow(QPainter& p, QPointF from, QPointF to, const QColor& color, qreal length = 6.0, qreal half = 4.0) {
+void arrow(QPainter& p, QPointF from, QPointF to, const QColor& color, qreal length = 6.0, qreal half = 4.0)
+{
     const QPointF dir = to - from;
     const qreal n = qSqrt(dir.x() * dir.x() + dir.y() * dir.y());
     p.setPen(QPen(color, kStroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -52,12 +58,14 @@ void arrow(QPainter& p, QPointF from, QPointF to, const QColor& color, qreal len
     arrowHead(p, to, dir, length, half);
 }
 
-void handle(QPainter& p, QPointF centre) {
+void handle(QPainter& p, QPointF centre)
+{
     fill(p, kAccent);
     p.drawRect(QRectF(centre.x() - 2.5, centre.y() - 2.5, 5, 5));
 }
 
-void dot(QPainter& p, QPointF centre, qreal radius, const QColor& color) {
+void dot(QPainter& p, QPointF centre, qreal radius, const QColor& color)
+{
     fill(p, color);
     p.drawEllipse(centre, radius, radius);
 }
@@ -65,7 +73,8 @@ void dot(QPainter& p, QPointF centre, qreal radius, const QColor& color) {
 // --- shared motifs ----------------------------------------------------------------------------
 
 // Camera shutter: a ring, six blades tangent to a hexagonal opening, the opening in the accent.
-void shutter(QPainter& p, QPointF c, qreal outer, qreal inner) {
+void shutter(QPainter& p, QPointF c, qreal outer, qreal inner)
+{
     QPointF hex[6];
     for (int k = 0; k < 6; ++k)
         hex[k] = onCircle(c, inner, 90 + 60 * k);
@@ -84,7 +93,8 @@ void shutter(QPainter& p, QPointF c, qreal outer, qreal inner) {
     }
 }
 
-void trashCan(QPainter& p) {
+void trashCan(QPainter& p)
+{
     ink(p);
     p.drawLine(QPointF(6, 8), QPointF(26, 8));
     QPainterPath lid;
@@ -101,7 +111,8 @@ void trashCan(QPainter& p) {
     p.drawPath(body);
 }
 
-QPainterPath folderBack() {
+QPainterPath folderBack()
+{
     QPainterPath path;
     path.moveTo(3, 26);
     path.lineTo(3, 7);
@@ -113,7 +124,8 @@ QPainterPath folderBack() {
     return path;
 }
 
-QPainterPath document() {
+QPainterPath document()
+{
     QPainterPath path;
     path.moveTo(7, 3);
     path.lineTo(19, 3);
@@ -127,7 +139,8 @@ QPainterPath document() {
     return path;
 }
 
-QPainterPath sdCardOutline() {
+QPainterPath sdCardOutline()
+{
     QPainterPath path;
     path.moveTo(13, 3);
     path.lineTo(25, 3);
@@ -138,20 +151,23 @@ QPainterPath sdCardOutline() {
     return path;
 }
 
-void plug(QPainter& p, qreal x) {
+void plug(QPainter& p, qreal x)
+{
     ink(p);
     p.drawLine(QPointF(2, 16), QPointF(x, 16));
     p.drawRoundedRect(QRectF(x, 10, 7, 12), 1.5, 1.5);
 }
 
-void socket(QPainter& p, qreal x) {
+void socket(QPainter& p, qreal x)
+{
     ink(p);
     p.drawRoundedRect(QRectF(x, 9, 7, 14), 1.5, 1.5);
     p.drawLine(QPointF(x + 7, 16), QPointF(30, 16));
 }
 
 // Door frame open on the right for an arrow that leaves through it.
-void doorFrame(QPainter& p) {
+void doorFrame(QPainter& p)
+{
     ink(p);
     QPainterPath frame;
     frame.moveTo(19, 11);
@@ -165,7 +181,8 @@ void doorFrame(QPainter& p) {
 
 // --- the icons --------------------------------------------------------------------------------
 
-void drawArrayDown(QPainter& p) {
+void drawArrayDown(QPainter& p)
+{
     fill(p, kInk);
     const QPointF tri[3] = {{2, 4}, {10, 4}, {6, 8.5}};
     p.drawPolygon(tri, 3);
@@ -178,11 +195,13 @@ void drawArrayUp(QPainter& p)
     p.drawPolygon(tri, 3);
 }
 
-void drawArrow2(QPainter& p) {
+void drawArrow2(QPainter& p)
+{
     arrow(p, {6, 26}, {26, 6}, kInk, 9, 5);
 }
 
-void drawCamera(QPainter& p) {
+void drawCamera(QPainter& p)
+{
     ink(p);
     QPainterPath body;
     body.moveTo(3, 11);
@@ -200,11 +219,13 @@ void drawCamera(QPainter& p) {
     dot(p, {16, 18}, 2, kAccent);
 }
 
-void drawCapture(QPainter& p) {
+void drawCapture(QPainter& p)
+{
     shutter(p, {16, 16}, 13, 5);
 }
 
-void drawCapture2(QPainter& p) {
+void drawCapture2(QPainter& p)
+{
     ink(p);
     const QPointF corners[4][3] = {{{3, 10}, {3, 3}, {10, 3}},
                                    {{22, 3}, {29, 3}, {29, 10}},
@@ -216,48 +237,55 @@ void drawCapture2(QPainter& p) {
     dot(p, {16, 16}, 4, kAccent);
 }
 
-void drawCapture3(QPainter& p) {
+void drawCapture3(QPainter& p)
+{
     ink(p);
     p.drawRoundedRect(QRectF(3, 3, 26, 26), 6, 6);
     shutter(p, {16, 16}, 9, 3.5);
 }
 
-void drawCircle(QPainter& p) {
+void drawCircle(QPainter& p)
+{
     ink(p);
     p.drawEllipse(QPointF(16, 16), 11, 11);
     handle(p, {5, 16});
     handle(p, {27, 16});
 }
 
-void drawConnect(QPainter& p) {
+void drawConnect(QPainter& p)
+{
     plug(p, 6);
     fill(p, kAccent);
     p.drawRoundedRect(QRectF(7, 11, 5, 10), 1, 1);
     socket(p, 15);
 }
 
-void drawCursor(QPainter& p) {
+void drawCursor(QPainter& p)
+{
     ink(p);
     const QPointF pointer[7] = {{9, 4}, {9, 25}, {14, 20.5}, {17.5, 28}, {21, 26.5}, {17.5, 19}, {24, 19}};
     p.setBrush(QColor(0x29, 0x29, 0x29));
     p.drawPolygon(pointer, 7);
 }
 
-void drawDelete2(QPainter& p) {
+void drawDelete2(QPainter& p)
+{
     trashCan(p);
     accent(p);
     p.drawLine(QPointF(13, 13), QPointF(13, 23));
     p.drawLine(QPointF(19, 13), QPointF(19, 23));
 }
 
-void drawDeleteAll(QPainter& p) {
+void drawDeleteAll(QPainter& p)
+{
     trashCan(p);
     accent(p);
     p.drawLine(QPointF(12.5, 13.5), QPointF(19.5, 22.5));
     p.drawLine(QPointF(19.5, 13.5), QPointF(12.5, 22.5));
 }
 
-void drawDeleteAll3(QPainter& p) {
+void drawDeleteAll3(QPainter& p)
+{
     ink(p);
     p.drawLine(QPointF(4, 7), QPointF(24, 7));
     p.drawLine(QPointF(4, 13), QPointF(24, 13));
@@ -268,13 +296,15 @@ void drawDeleteAll3(QPainter& p) {
     p.drawLine(QPointF(27, 18), QPointF(19, 26));
 }
 
-void drawDirectory(QPainter& p) {
+void drawDirectory(QPainter& p)
+{
     ink(p);
     p.drawPath(folderBack());
     p.drawLine(QPointF(3, 14), QPointF(29, 14));
 }
 
-void drawDirectory2(QPainter& p) {
+void drawDirectory2(QPainter& p)
+{
     ink(p);
     QPainterPath back;
     back.moveTo(3, 26);
@@ -289,7 +319,8 @@ void drawDirectory2(QPainter& p) {
     p.drawPolygon(flap, 4);
 }
 
-void drawDirectory3(QPainter& p) {
+void drawDirectory3(QPainter& p)
+{
     ink(p);
     p.drawPath(folderBack());
     accent(p);
@@ -297,7 +328,8 @@ void drawDirectory3(QPainter& p) {
     p.drawLine(QPointF(11.5, 18.5), QPointF(20.5, 18.5));
 }
 
-void drawDisconnect(QPainter& p) {
+void drawDisconnect(QPainter& p)
+{
     plug(p, 4);
     p.drawLine(QPointF(11, 13), QPointF(14, 13));
     p.drawLine(QPointF(11, 19), QPointF(14, 19));
@@ -311,7 +343,8 @@ void drawDisconnect(QPainter& p) {
     p.drawLine(QPointF(22, 26), QPointF(20, 23));
 }
 
-void drawDot(QPainter& p) {
+void drawDot(QPainter& p)
+{
     ink(p);
     p.drawLine(QPointF(16, 3), QPointF(16, 9));
     p.drawLine(QPointF(16, 23), QPointF(16, 29));
@@ -320,7 +353,8 @@ void drawDot(QPainter& p) {
     dot(p, {16, 16}, 4, kAccent);
 }
 
-void drawEraser(QPainter& p) {
+void drawEraser(QPainter& p)
+{
     p.save();
     p.translate(16, 14);
     p.rotate(-45);
@@ -339,7 +373,8 @@ void drawEraser(QPainter& p) {
     p.drawLine(QPointF(14, 28), QPointF(29, 28));
 }
 
-void drawExit2(QPainter& p) {
+void drawExit2(QPainter& p)
+{
     ink(p);
     const QPointF bracket[4] = {{17, 9}, {17, 4}, {5, 4}, {5, 28}};
     p.drawPolyline(bracket, 4);
@@ -348,7 +383,8 @@ void drawExit2(QPainter& p) {
     arrow(p, {11, 16}, {29, 16}, kAccent);
 }
 
-void drawExit3(QPainter& p) {
+void drawExit3(QPainter& p)
+{
     doorFrame(p);
     const QPointF leaf[4] = {{5, 4}, {13, 7.5}, {13, 30}, {5, 28}};
     p.setBrush(QColor(0x29, 0x29, 0x29));
@@ -357,14 +393,16 @@ void drawExit3(QPainter& p) {
     arrow(p, {16, 16}, {30, 16}, kAccent);
 }
 
-void drawExport(QPainter& p) {
+void drawExport(QPainter& p)
+{
     ink(p);
     const QPointF box[5] = {{14, 8}, {5, 8}, {5, 27}, {24, 27}, {24, 18}};
     p.drawPolyline(box, 5);
     arrow(p, {13, 19}, {28, 4}, kAccent, 8, 4.5);
 }
 
-void drawFileLower(QPainter& p) {
+void drawFileLower(QPainter& p)
+{
     ink(p);
     p.drawPath(document());
     ink(p, 1.6);
@@ -373,7 +411,8 @@ void drawFileLower(QPainter& p) {
     p.drawLine(QPointF(11, 24), QPointF(17, 24));
 }
 
-void drawFileUpper(QPainter& p) {
+void drawFileUpper(QPainter& p)
+{
     fill(p, kAccent);
     const QPointF fold[3] = {{19, 3}, {25, 9}, {19, 9}};
     p.drawPolygon(fold, 3);
@@ -385,14 +424,16 @@ void drawFileUpper(QPainter& p) {
     dot(p, {12.5, 14}, 1.8, kAccent);
 }
 
-void drawLine(QPainter& p) {
+void drawLine(QPainter& p)
+{
     ink(p);
     p.drawLine(QPointF(7, 25), QPointF(25, 7));
     handle(p, {7, 25});
     handle(p, {25, 7});
 }
 
-void drawList(QPainter& p) {
+void drawList(QPainter& p)
+{
     for (int y : {8, 16, 24}) {
         fill(p, kAccent);
         p.drawRect(QRectF(3.5, y - 2, 4, 4));
@@ -401,7 +442,8 @@ void drawList(QPainter& p) {
     }
 }
 
-void drawManual(QPainter& p) {
+void drawManual(QPainter& p)
+{
     ink(p);
     p.drawRoundedRect(QRectF(6, 3, 20, 26), 2, 2);
     p.drawLine(QPointF(10, 3), QPointF(10, 29));
@@ -415,7 +457,8 @@ void drawManual(QPainter& p) {
     dot(p, {18, 23}, 1.5, kAccent);
 }
 
-void drawOptions(QPainter& p) {
+void drawOptions(QPainter& p)
+{
     const QPointF c(16, 16);
     QPolygonF gear;
     for (int k = 0; k < 8; ++k) {
@@ -429,7 +472,8 @@ void drawOptions(QPainter& p) {
     p.drawEllipse(c, 4, 4);
 }
 
-void drawPalette(QPainter& p) {
+void drawPalette(QPainter& p)
+{
     QPainterPath board;
     board.moveTo(16, 4);
     board.cubicTo(24, 4, 29.5, 9, 29.5, 15);
@@ -446,7 +490,8 @@ void drawPalette(QPainter& p) {
     dot(p, {24, 13}, 2.3, QColor(0x5A, 0x20, 0x90));
 }
 
-void drawPicture(QPainter& p) {
+void drawPicture(QPainter& p)
+{
     ink(p);
     p.drawRoundedRect(QRectF(3, 6, 26, 20), 1.5, 1.5);
     const QPointF hills[5] = {{3, 24}, {11, 15}, {17, 21}, {21, 17}, {29, 24}};
@@ -454,14 +499,16 @@ void drawPicture(QPainter& p) {
     dot(p, {22, 11.5}, 2.5, kAccent);
 }
 
-void drawRectangle(QPainter& p) {
+void drawRectangle(QPainter& p)
+{
     ink(p);
     p.drawRect(QRectF(6, 8, 20, 16));
     handle(p, {6, 8});
     handle(p, {26, 24});
 }
 
-void drawRefresh(QPainter& p) {
+void drawRefresh(QPainter& p)
+{
     const QPointF c(16, 16);
     const qreal r = 10;
     ink(p);
@@ -475,7 +522,8 @@ void drawRefresh(QPainter& p) {
     }
 }
 
-void drawSdCard(QPainter& p) {
+void drawSdCard(QPainter& p)
+{
     ink(p);
     p.drawPath(sdCardOutline());
     accent(p);
@@ -483,7 +531,8 @@ void drawSdCard(QPainter& p) {
         p.drawLine(QPointF(x, 7), QPointF(x, 11));
 }
 
-void drawSdCard2(QPainter& p) {
+void drawSdCard2(QPainter& p)
+{
     ink(p);
     p.drawPath(sdCardOutline());
     ink(p, 1.6);
@@ -493,7 +542,8 @@ void drawSdCard2(QPainter& p) {
     p.drawRoundedRect(QRectF(11, 15, 10, 10), 1, 1);
 }
 
-void drawSdCard3(QPainter& p) {
+void drawSdCard3(QPainter& p)
+{
     // the micro card: narrower, with the side notch
     QPainterPath card;
     card.moveTo(10, 4);
@@ -514,8 +564,11 @@ void drawSdCard3(QPainter& p) {
     p.drawLine(QPointF(14, 22), QPointF(19, 22));
 }
 
-void drawSetting(QPainter& p) {
-    const struct { qreal y, knob; } sliders[3] = {{8, 21}, {16, 10}, {24, 17}};
+void drawSetting(QPainter& p)
+{
+    const struct {
+        qreal y, knob;
+    } sliders[3] = {{8, 21}, {16, 10}, {24, 17}};
     for (const auto& s : sliders) {
         ink(p);
         p.drawLine(QPointF(4, s.y), QPointF(28, s.y));
@@ -523,14 +576,16 @@ void drawSetting(QPainter& p) {
     }
 }
 
-void drawStop2(QPainter& p) {
+void drawStop2(QPainter& p)
+{
     ink(p);
     p.drawEllipse(QPointF(16, 16), 12.5, 12.5);
     fill(p, kAccent);
     p.drawRoundedRect(QRectF(11, 11, 10, 10), 1, 1);
 }
 
-void drawStop3(QPainter& p) {
+void drawStop3(QPainter& p)
+{
     QPolygonF octagon;
     for (int k = 0; k < 8; ++k)
         octagon << onCircle({16, 16}, 13.5, 22.5 + 45.0 * k);
@@ -540,7 +595,8 @@ void drawStop3(QPainter& p) {
     p.drawLine(QPointF(10, 16), QPointF(22, 16));
 }
 
-void drawTable(QPainter& p) {
+void drawTable(QPainter& p)
+{
     fill(p, kAccent);
     p.drawRect(QRectF(4, 6, 24, 5));
     ink(p);
@@ -552,7 +608,8 @@ void drawTable(QPainter& p) {
     p.drawLine(QPointF(20, 11), QPointF(20, 26));
 }
 
-void drawUsb(QPainter& p) {
+void drawUsb(QPainter& p)
+{
     ink(p);
     p.drawLine(QPointF(16, 26), QPointF(16, 9));
     const QPointF left[3] = {{16, 21}, {9.5, 16}, {9.5, 12.5}};
@@ -567,7 +624,8 @@ void drawUsb(QPainter& p) {
     arrowHead(p, {16, 2.5}, {0, -1}, 7, 4);
 }
 
-void drawVideoLower(QPainter& p) {
+void drawVideoLower(QPainter& p)
+{
     ink(p);
     p.drawRoundedRect(QRectF(3, 6, 26, 20), 3, 3);
     fill(p, kAccent);
@@ -575,7 +633,8 @@ void drawVideoLower(QPainter& p) {
     p.drawPolygon(play, 3);
 }
 
-void drawVideoUpper(QPainter& p) {
+void drawVideoUpper(QPainter& p)
+{
     ink(p);
     p.drawRoundedRect(QRectF(3, 9, 18, 15), 2.5, 2.5);
     const QPointF lens[4] = {{21, 14}, {29, 9.5}, {29, 23.5}, {21, 19}};
@@ -583,7 +642,8 @@ void drawVideoUpper(QPainter& p) {
     dot(p, {8, 14}, 2, kAccent);
 }
 
-void drawWifi(QPainter& p) {
+void drawWifi(QPainter& p)
+{
     const QPointF c(16, 25);
     ink(p, 2.4);
     for (qreal r : {7.0, 13.0, 19.0})
@@ -593,7 +653,8 @@ void drawWifi(QPainter& p) {
 
 } // namespace
 
-const QVector<Glyph>& glyphs() {
+const QVector<Glyph>& glyphs()
+{
     static const QVector<Glyph> all = {
         {"array_down", 12, 12, drawArrayDown},
         {"array_up", 12, 12, drawArrayUp},
@@ -642,7 +703,8 @@ const QVector<Glyph>& glyphs() {
     return all;
 }
 
-QImage renderGlyph(const Glyph& glyph) {
+QImage renderGlyph(const Glyph& glyph)
+{
     QImage image(glyph.size, glyph.size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);

@@ -5,19 +5,22 @@
 
 namespace {
 
-void put16(QByteArray& out, quint16 v) {
+void put16(QByteArray& out, quint16 v)
+{
     char b[2];
     qToLittleEndian(v, b);
     out.append(b, 2);
 }
 
-void put32(QByteArray& out, quint32 v) {
+void put32(QByteArray& out, quint32 v)
+{
     char b[4];
     qToLittleEndian(v, b);
     out.append(b, 4);
 }
 
-QByteArray dibEntry(const QImage& source) {
+QByteArray dibEntry(const QImage& source)
+{
     const QImage img = source.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width();
     const int h = img.height();
@@ -54,7 +57,8 @@ QByteArray dibEntry(const QImage& source) {
     return out;
 }
 
-QByteArray pngEntry(const QImage& img) {
+QByteArray pngEntry(const QImage& img)
+{
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
@@ -64,7 +68,8 @@ QByteArray pngEntry(const QImage& img) {
 
 } // namespace
 
-QByteArray packIco(const QVector<QImage>& images) {
+QByteArray packIco(const QVector<QImage>& images)
+{
     QVector<QByteArray> payloads;
     for (const QImage& img : images)
         payloads.append(img.width() > 128 ? pngEntry(img) : dibEntry(img));

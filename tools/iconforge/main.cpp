@@ -10,7 +10,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);

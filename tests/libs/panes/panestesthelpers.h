@@ -54,7 +54,7 @@ inline ushort rgb565(int r, int g, int b)
 // An iron-like ramp: black, blue, magenta, red, orange, yellow, white.
 inline std::array<ushort, 256> ironPalette()
 {
-    const int stops[][4] = {{0, 0, 0, 0},       {48, 20, 0, 140},    {96, 150, 0, 160}, {144, 230, 40, 20},
+    const int stops[][4] = {{0, 0, 0, 0},       {48, 20, 0, 140},    {96, 150, 0, 160},   {144, 230, 40, 20},
                             {192, 250, 140, 0}, {232, 255, 230, 40}, {255, 255, 255, 255}};
     std::array<ushort, 256> palette{};
     for (int i = 0; i < 256; ++i) {

@@ -254,11 +254,17 @@ void TestAlarmRule::cameraParams_data()
     QTest::addColumn<QByteArray>("bytes"); // bytes 6 to 10
 
     QTest::newRow("positive") << qint16(500) << qint16(100) << quint8(95)
-                              << QByteArray::fromHex("6400" "f401" "5f");
+                              << QByteArray::fromHex("6400"
+                                                     "f401"
+                                                     "5f");
     QTest::newRow("negative low") << qint16(1000) << qint16(-200) << quint8(100)
-                                  << QByteArray::fromHex("38ff" "e803" "64");
+                                  << QByteArray::fromHex("38ff"
+                                                         "e803"
+                                                         "64");
     QTest::newRow("extremes") << qint16(32767) << qint16(-32768) << quint8(1)
-                              << QByteArray::fromHex("0080" "ff7f" "01");
+                              << QByteArray::fromHex("0080"
+                                                     "ff7f"
+                                                     "01");
 }
 
 void TestAlarmRule::cameraParams()

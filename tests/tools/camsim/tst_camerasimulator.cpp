@@ -42,7 +42,8 @@ private:
     PtyClient m_client;
 };
 
-void TestCameraSimulator::init() {
+void TestCameraSimulator::init()
+{
     CameraSimulator::Options options;
     options.seed = 7;
     options.linkPath = m_dir.filePath(QStringLiteral("km420"));
@@ -51,12 +52,14 @@ void TestCameraSimulator::init() {
     QVERIFY(m_client.open(m_sim->portPath()));
 }
 
-void TestCameraSimulator::cleanup() {
+void TestCameraSimulator::cleanup()
+{
     m_client.close();
     m_sim.reset();
 }
 
-void TestCameraSimulator::oneRecordOneFrame_data() {
+void TestCameraSimulator::oneRecordOneFrame_data()
+{
     QTest::addColumn<quint16>("code");
     QTest::newRow("get video frame") << quint16(0);
     QTest::newRow("set parameters") << quint16(1);
@@ -64,7 +67,8 @@ void TestCameraSimulator::oneRecordOneFrame_data() {
     QTest::newRow("unknown code") << quint16(0x0105);
 }
 
-void TestCameraSimulator::oneRecordOneFrame() {
+void TestCameraSimulator::oneRecordOneFrame()
+{
     QFETCH(quint16, code);
     QVERIFY(m_client.send(code));
     const Collected c = m_client.collect();
@@ -85,7 +89,8 @@ void TestCameraSimulator::oneRecordOneFrame() {
     QCOMPARE(s.bytesReceived, qint64(55));
 }
 
-void TestCameraSimulator::parametersAreKeptAndEchoed() {
+void TestCameraSimulator::parametersAreKeptAndEchoed()
+{
     QCOMPARE(m_sim->stats().parameters, CameraParameters());
     QVERIFY(m_client.send(PtyClient::record(1, 250, -30, 95)));
     QByteArray frame = m_client.collect().data;
@@ -106,7 +111,8 @@ void TestCameraSimulator::parametersAreKeptAndEchoed() {
     QCOMPARE(readUInt32(frame.constData(), ExtInfoLayout::SequenceOffset), m_sim->stats().lastSequence);
 }
 
-void TestCameraSimulator::paletteFollowsTheSetting() {
+void TestCameraSimulator::paletteFollowsTheSetting()
+{
     for (int palette : {0, 3, 7, 255}) {
         m_sim->setPaletteNumber(quint8(palette));
         QVERIFY(m_client.send(quint16(0)));
@@ -116,7 +122,8 @@ void TestCameraSimulator::paletteFollowsTheSetting() {
     }
 }
 
-void TestCameraSimulator::recordByteByByteAmidGarbage() {
+void TestCameraSimulator::recordByteByByteAmidGarbage()
+{
     const QByteArray stream = QByteArray::fromHex("0167452301ff") + PtyClient::record(2) + QByteArray::fromHex("6745");
     for (char byte : stream)
         QVERIFY(m_client.send(QByteArray(1, byte)));
@@ -127,7 +134,8 @@ void TestCameraSimulator::recordByteByByteAmidGarbage() {
     QCOMPARE(m_sim->stats().malformedRecords, qint64(1));
 }
 
-void TestCameraSimulator::faults_data() {
+void TestCameraSimulator::faults_data()
+{
     QTest::addColumn<FaultPlan>("fault");
     QTest::addColumn<int>("bytes");
     QTest::addColumn<bool>("headRight");
@@ -148,7 +156,8 @@ void TestCameraSimulator::faults_data() {
     QTest::newRow("single bytes") << FaultPlan::chunked(1, 0, 1) << Size << true << true << 0 << 100 << 1;
 }
 
-void TestCameraSimulator::faults() {
+void TestCameraSimulator::faults()
+{
     QFETCH(FaultPlan, fault);
     QFETCH(int, bytes);
     QFETCH(bool, headRight);
@@ -182,7 +191,8 @@ void TestCameraSimulator::faults() {
         QCOMPARE(s.garbageBytesSent, qint64(64));
 }
 
-void TestCameraSimulator::faultUntilCleared() {
+void TestCameraSimulator::faultUntilCleared()
+{
     m_sim->setFault(FaultPlan::make(FaultPlan::DoubleReply));
     for (int i = 0; i < 3; ++i) {
         QVERIFY(m_client.send(quint16(0)));
@@ -200,7 +210,8 @@ void TestCameraSimulator::faultUntilCleared() {
     QCOMPARE(m_client.collect().data.size(), Size);
 }
 
-void TestCameraSimulator::flood() {
+void TestCameraSimulator::flood()
+{
     m_sim->setFault(FaultPlan::make(FaultPlan::Flood));
     const Collected c = m_client.collect(100, 700);
     QVERIFY2(c.data.size() > 5 * Size, qPrintable(QString::number(c.data.size())));
@@ -216,7 +227,8 @@ void TestCameraSimulator::flood() {
     QCOMPARE(m_client.collect().data.size(), Size);
 }
 
-void TestCameraSimulator::hangUp_data() {
+void TestCameraSimulator::hangUp_data()
+{
     QTest::addColumn<int>("afterFrames");
     QTest::addColumn<int>("midBytes");
     QTest::newRow("at once") << 0 << 0;
@@ -225,7 +237,8 @@ void TestCameraSimulator::hangUp_data() {
     QTest::newRow("inside the first frame") << 0 << 1;
 }
 
-void TestCameraSimulator::hangUp() {
+void TestCameraSimulator::hangUp()
+{
     QFETCH(int, afterFrames);
     QFETCH(int, midBytes);
 
@@ -249,7 +262,8 @@ void TestCameraSimulator::hangUp() {
     QCOMPARE(m_sim->stats().framesSent, qint64(afterFrames));
 }
 
-void TestCameraSimulator::restartKeepsTheLink() {
+void TestCameraSimulator::restartKeepsTheLink()
+{
     const QString link = m_sim->portPath();
     QCOMPARE(QFileInfo(link).symLinkTarget(), m_sim->slavePath());
 
@@ -273,7 +287,8 @@ void TestCameraSimulator::restartKeepsTheLink() {
     QCOMPARE(m_client.collect().data.size(), Size);
 }
 
-void TestCameraSimulator::clientMayReopen() {
+void TestCameraSimulator::clientMayReopen()
+{
     QVERIFY(m_client.send(quint16(0)));
     QCOMPARE(m_client.collect().data.size(), Size);
     m_client.close();
@@ -283,7 +298,8 @@ void TestCameraSimulator::clientMayReopen() {
     QCOMPARE(m_sim->stats().framesSent, qint64(2));
 }
 
-void TestCameraSimulator::garbageOutsideReplies() {
+void TestCameraSimulator::garbageOutsideReplies()
+{
     m_sim->injectGarbage(100);
     QCOMPARE(m_client.collect().data.size(), 100);
 
@@ -299,7 +315,8 @@ void TestCameraSimulator::garbageOutsideReplies() {
     QCOMPARE(m_sim->stats().garbageBytesSent, qint64(110));
 }
 
-void TestCameraSimulator::minimumFrameInterval() {
+void TestCameraSimulator::minimumFrameInterval()
+{
     m_sim->setMinFrameInterval(60);
     QVERIFY(m_client.send(PtyClient::record(0) + PtyClient::record(0) + PtyClient::record(0)));
     const Collected c = m_client.collect();
@@ -310,7 +327,8 @@ void TestCameraSimulator::minimumFrameInterval() {
     QVERIFY2(c.lastMs - c.firstMs >= 100, qPrintable(QString::number(c.lastMs - c.firstMs)));
 }
 
-void TestCameraSimulator::waitKeepsEventsFlowing() {
+void TestCameraSimulator::waitKeepsEventsFlowing()
+{
     // The client lives on this thread and only writes from its event loop; the wait must let it run.
     QTimer::singleShot(50, [this] { m_client.send(quint16(2)); });
     QVERIFY(m_sim->waitForRecords(1, 3000));

@@ -19,7 +19,8 @@ private slots:
     void control();
 };
 
-void TestFaultPlan::parse_data() {
+void TestFaultPlan::parse_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<FaultPlan>("expected");
 
@@ -40,7 +41,8 @@ void TestFaultPlan::parse_data() {
     QTest::newRow("flood") << "flood" << FaultPlan::make(FaultPlan::Flood);
 }
 
-void TestFaultPlan::parse() {
+void TestFaultPlan::parse()
+{
     QFETCH(QString, text);
     QFETCH(FaultPlan, expected);
 
@@ -57,7 +59,8 @@ void TestFaultPlan::parse() {
     QCOMPARE(again.toString(), plan.toString());
 }
 
-void TestFaultPlan::rejects_data() {
+void TestFaultPlan::rejects_data()
+{
     QTest::addColumn<QString>("text");
     QTest::newRow("unknown name") << "sulk";
     QTest::newRow("empty") << "";
@@ -73,7 +76,8 @@ void TestFaultPlan::rejects_data() {
     QTest::newRow("absurd garbage") << "garbage:999999999";
 }
 
-void TestFaultPlan::rejects() {
+void TestFaultPlan::rejects()
+{
     QFETCH(QString, text);
     FaultPlan plan = FaultPlan::shortReply(123, 4);
     QString error;
@@ -82,7 +86,8 @@ void TestFaultPlan::rejects() {
     QCOMPARE(plan.toString(), FaultPlan::shortReply(123, 4).toString()); // left alone
 }
 
-void TestFaultPlan::everyNameParses() {
+void TestFaultPlan::everyNameParses()
+{
     for (const QString& name : FaultPlan::names()) {
         FaultPlan plan;
         QVERIFY2(FaultPlan::parse(name, &plan), qPrintable(name));
@@ -90,7 +95,8 @@ void TestFaultPlan::everyNameParses() {
     }
 }
 
-void TestFaultPlan::control_data() {
+void TestFaultPlan::control_data()
+{
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("palette");
@@ -106,7 +112,8 @@ void TestFaultPlan::control_data() {
     QTest::newRow("empty line") << "" << true << 0 << "none";
 }
 
-void TestFaultPlan::control() {
+void TestFaultPlan::control()
+{
     QFETCH(QString, line);
     QFETCH(bool, ok);
     QFETCH(int, palette);

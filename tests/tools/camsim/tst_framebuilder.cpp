@@ -21,7 +21,8 @@ private slots:
     void scenePlausible();
 };
 
-void TestFrameBuilder::layout_data() {
+void TestFrameBuilder::layout_data()
+{
     QTest::addColumn<quint16>("code");
     QTest::addColumn<int>("palette");
     QTest::addColumn<int>("high");
@@ -35,7 +36,8 @@ void TestFrameBuilder::layout_data() {
     QTest::newRow("palette 255") << quint16(0) << 255 << 32767 << 1 << 255 << 0x01020304u;
 }
 
-void TestFrameBuilder::layout() {
+void TestFrameBuilder::layout()
+{
     QFETCH(quint16, code);
     QFETCH(int, palette);
     QFETCH(int, high);
@@ -80,7 +82,8 @@ void TestFrameBuilder::layout() {
     QVERIFY(other.mid(ExtInfoOffset, ExtInfoSize).count('\0') < ExtInfoSize / 64);
 }
 
-void TestFrameBuilder::indexFor_data() {
+void TestFrameBuilder::indexFor_data()
+{
     QTest::addColumn<int>("tenths");
     QTest::addColumn<int>("low");
     QTest::addColumn<int>("high");
@@ -96,7 +99,8 @@ void TestFrameBuilder::indexFor_data() {
     QTest::newRow("widest range") << 32767 << -32768 << 32767 << 255;
 }
 
-void TestFrameBuilder::indexFor() {
+void TestFrameBuilder::indexFor()
+{
     QFETCH(int, tenths);
     QFETCH(int, low);
     QFETCH(int, high);
@@ -104,7 +108,8 @@ void TestFrameBuilder::indexFor() {
     QCOMPARE(int(FrameBuilder::indexFor(qint16(tenths), qint16(low), qint16(high))), index);
 }
 
-void TestFrameBuilder::pixelsFollowTheAutoRange() {
+void TestFrameBuilder::pixelsFollowTheAutoRange()
+{
     const ThermalImage image = ThermalScene(9).render(40);
     const QByteArray frame = FrameBuilder::build(image, 0, CameraParameters(), 40, 0);
     int zeros = 0, full = 0;
@@ -121,7 +126,8 @@ void TestFrameBuilder::pixelsFollowTheAutoRange() {
     QVERIFY(full > 0);
 }
 
-void TestFrameBuilder::sceneIsDeterministicAndMoves() {
+void TestFrameBuilder::sceneIsDeterministicAndMoves()
+{
     const ThermalScene scene(5);
     QCOMPARE(scene.render(10).tenths, ThermalScene(5).render(10).tenths);
     QVERIFY(scene.render(10).tenths != ThermalScene(6).render(10).tenths);
@@ -145,7 +151,8 @@ void TestFrameBuilder::sceneIsDeterministicAndMoves() {
     QVERIFY2((a - b).manhattanLength() > 3, "the hand did not move");
 }
 
-void TestFrameBuilder::scenePlausible() {
+void TestFrameBuilder::scenePlausible()
+{
     for (quint32 seed : {1u, 2u, 1000u}) {
         for (quint32 frame : {0u, 123u, 99999u}) {
             const ThermalImage image = ThermalScene(seed).render(frame);

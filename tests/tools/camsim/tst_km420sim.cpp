@@ -33,12 +33,14 @@ private:
     PtyClient m_client;
 };
 
-void TestKm420Sim::init() {
+void TestKm420Sim::init()
+{
     m_process.setProgram(QStringLiteral(KM420_SIM));
     m_fifo.clear();
 }
 
-void TestKm420Sim::cleanup() {
+void TestKm420Sim::cleanup()
+{
     m_client.close();
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
@@ -46,13 +48,15 @@ void TestKm420Sim::cleanup() {
     }
 }
 
-bool TestKm420Sim::startSim(const QStringList& arguments) {
+bool TestKm420Sim::startSim(const QStringList& arguments)
+{
     m_process.setArguments(arguments);
     m_process.start();
     return m_process.waitForStarted(5000);
 }
 
-QString TestKm420Sim::command(const QString& line) {
+QString TestKm420Sim::command(const QString& line)
+{
     const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
     if (m_fifo.isEmpty()) {
         m_process.write(bytes);
@@ -69,13 +73,15 @@ QString TestKm420Sim::command(const QString& line) {
     return QString::fromLocal8Bit(m_process.readLine()).trimmed();
 }
 
-void TestKm420Sim::servesAndObeysItsControlInput_data() {
+void TestKm420Sim::servesAndObeysItsControlInput_data()
+{
     QTest::addColumn<bool>("useFifo");
     QTest::newRow("standard input") << false;
     QTest::newRow("control FIFO") << true;
 }
 
-void TestKm420Sim::servesAndObeysItsControlInput() {
+void TestKm420Sim::servesAndObeysItsControlInput()
+{
     QFETCH(bool, useFifo);
     const QString link = m_dir.filePath(QStringLiteral("camera"));
     QStringList arguments{QStringLiteral("--link"), link, QStringLiteral("--palette"), QStringLiteral("4"),
@@ -130,7 +136,8 @@ void TestKm420Sim::servesAndObeysItsControlInput() {
         QVERIFY(!QFileInfo::exists(m_fifo)); // it made the FIFO, so it removes it
 }
 
-void TestKm420Sim::badArgumentsAreRefused_data() {
+void TestKm420Sim::badArgumentsAreRefused_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("palette too big") << QStringList{QStringLiteral("--palette"), QStringLiteral("256")};
     QTest::newRow("unknown fault") << QStringList{QStringLiteral("--fault"), QStringLiteral("sulk")};
@@ -140,7 +147,8 @@ void TestKm420Sim::badArgumentsAreRefused_data() {
     QTest::newRow("loop without replay") << QStringList{QStringLiteral("--loop")};
 }
 
-void TestKm420Sim::badArgumentsAreRefused() {
+void TestKm420Sim::badArgumentsAreRefused()
+{
     QFETCH(QStringList, arguments);
     QVERIFY(startSim(arguments));
     QVERIFY(m_process.waitForFinished(5000));

@@ -15,7 +15,8 @@ private slots:
     void garbageDoesNotPileUp();
 };
 
-void TestRecordParser::recordBytes() {
+void TestRecordParser::recordBytes()
+{
     const QByteArray bytes = PtyClient::record(1, 250, -30, 95);
     QCOMPARE(bytes.size(), 55);
     QCOMPARE(bytes.toHex(), QByteArray("67452301"
@@ -32,7 +33,8 @@ void TestRecordParser::recordBytes() {
     QCOMPARE(back.thirdValue, quint8(95));
 }
 
-void TestRecordParser::stream_data() {
+void TestRecordParser::stream_data()
+{
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<int>("chunk");
     QTest::addColumn<QList<int>>("codes");
@@ -55,7 +57,8 @@ void TestRecordParser::stream_data() {
     QTest::newRow("record without its tail yet") << get + reset.left(54) << 55 << QList<int>{0} << 0;
 }
 
-void TestRecordParser::stream() {
+void TestRecordParser::stream()
+{
     QFETCH(QByteArray, stream);
     QFETCH(int, chunk);
     QFETCH(QList<int>, codes);
@@ -70,7 +73,8 @@ void TestRecordParser::stream() {
     QCOMPARE(parser.malformedCount(), qint64(malformed));
 }
 
-void TestRecordParser::garbageDoesNotPileUp() {
+void TestRecordParser::garbageDoesNotPileUp()
+{
     RecordParser parser;
     QByteArray garbage(1 << 20, '\0');
     for (int i = 0; i < garbage.size(); ++i)

@@ -20,7 +20,8 @@
 
 namespace {
 
-qint64 residentKiB() {
+qint64 residentKiB()
+{
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -32,7 +33,8 @@ qint64 residentKiB() {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Soak run: simulator -> LensFeed."));
