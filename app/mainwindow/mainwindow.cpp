@@ -99,8 +99,8 @@ MainWindow::~MainWindow()
         pane->disconnect(this);
     qDeleteAll(m_modeEntries);
     delete m_treeWidget;
-    for (QAction* action :
-         {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionClose, m_actionManual})
+    for (QAction* action : {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionOpenRecording,
+                            m_actionRecord, m_actionClose, m_actionManual})
         delete action;
 }
 
