@@ -51,8 +51,6 @@ struct RECORDING_EXPORT RecordedParameters {
     qint16 alarmHighTenths = 0;
     qint16 alarmLowTenths = 0;
     quint8 emissivityHundredths = 0;
-
-    bool operator==(const RecordedParameters& other) const;
 };
 
 struct RECORDING_EXPORT RecordedFrame {
