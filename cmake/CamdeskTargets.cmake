@@ -17,6 +17,16 @@ function(camdesk_warnings target)
     endif()
 endfunction()
 
+# camdesk_library_includes(<target> <scope>)
+# Headers are included by the name of their library's folder (<lensfeed/lensfeed.h>, <devicebase/endpoint.h>),
+# so the folder's parent is what goes on the include path; generated export headers sit in the same place
+# under the build tree.
+function(camdesk_library_includes target scope)
+    get_filename_component(source_parent ${CMAKE_CURRENT_SOURCE_DIR} DIRECTORY)
+    get_filename_component(binary_parent ${CMAKE_CURRENT_BINARY_DIR} DIRECTORY)
+    target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${source_parent}> $<BUILD_INTERFACE:${binary_parent}>)
+endfunction()
+
 # camdesk_library(<name> <alias-namespace> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
 # A shared library with a generated export header <lowername>_export.h in the build tree. What is
 # installed, and how, is decided in CamdeskInstall.cmake.
@@ -32,11 +42,8 @@ function(camdesk_library name)
     string(TOLOWER ${name} lower)
     generate_export_header(${name} BASE_NAME ${lower} EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/${lower}_export.h)
     target_compile_features(${name} PUBLIC cxx_std_17)
-    target_include_directories(${name} PUBLIC
-        $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
-        $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}>
-        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/camdesk/${lower}>
-        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/camdesk>)
+    camdesk_library_includes(${name} PUBLIC)
+    target_include_directories(${name} PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/camdesk>)
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
     set_target_properties(${name} PROPERTIES
         CXX_VISIBILITY_PRESET hidden

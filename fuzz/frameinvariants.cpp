@@ -2,9 +2,9 @@
 
 #include "fuzzcheck.h"
 
-#include <framedecoder.h>
-#include <palettes.h>
-#include <videoextinf.h>
+#include <lensfeed/framedecoder.h>
+#include <lensfeed/palettes.h>
+#include <lensfeed/videoextinf.h>
 
 #include <QImage>
 

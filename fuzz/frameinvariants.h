@@ -1,7 +1,7 @@
 #ifndef FUZZ_FRAMEINVARIANTS_H
 #define FUZZ_FRAMEINVARIANTS_H
 
-#include <framecheck.h>
+#include <lensfeed/framecheck.h>
 
 #include <QByteArray>
 

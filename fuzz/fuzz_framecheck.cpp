@@ -7,9 +7,9 @@
 #include "frameinvariants.h"
 #include "fuzzcheck.h"
 
-#include <extinfolayout.h>
-#include <km420frame.h>
-#include <palettes.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
+#include <lensfeed/palettes.h>
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include "fuzzcheck.h"
 
-#include <mounttable.h>
+#include <junction/mounttable.h>
 
 #include <QStringList>
 

@@ -4,8 +4,8 @@
 
 #include "fuzzcheck.h"
 
-#include <portlisting.h>
-#include <portpath.h>
+#include <wirelink/portlisting.h>
+#include <wirelink/portpath.h>
 
 #include <QStringList>
 

@@ -5,8 +5,8 @@
 #include "fuzzcheck.h"
 #include "scratchfile.h"
 
-#include <recordingreader.h>
-#include <recordingwriter.h>
+#include <recording/recordingreader.h>
+#include <recording/recordingwriter.h>
 
 #include <QCoreApplication>
 #include <QDir>

@@ -10,7 +10,7 @@
 #include "frameinvariants.h"
 #include "fuzzcheck.h"
 
-#include <serialstreamcut.h>
+#include <lensfeed/serialstreamcut.h>
 
 #include <QCoreApplication>
 

@@ -2,8 +2,8 @@
 // of the stream cutter that carry them. Run by hand when the frame layout changes:
 //   fuzz_seedgen fuzz/corpus
 
-#include <framebuilder.h>
-#include <thermalscene.h>
+#include <camsim/framebuilder.h>
+#include <camsim/thermalscene.h>
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "commandrecordbuilder.h"
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,7 @@
 #ifndef FRAMEDECODER_H
 #define FRAMEDECODER_H
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 #include <QtGlobal>
 

@@ -7,8 +7,8 @@
 #include "palettes.h"
 #include "serialstreamcut.h"
 
-#include <command.h>
-#include <commander.h>
+#include <commander/command.h>
+#include <commander/commander.h>
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

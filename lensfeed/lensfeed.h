@@ -1,10 +1,10 @@
 #ifndef LENSFEED_H
 #define LENSFEED_H
 
-#include "lensfeed_export.h"
+#include <lensfeed/lensfeed_export.h>
 
-#include <devicemanager.h>
-#include <streamsource.h>
+#include <devicebase/devicemanager.h>
+#include <devicebase/streamsource.h>
 
 #include <QList>
 #include <QPixmap>

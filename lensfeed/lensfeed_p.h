@@ -8,8 +8,8 @@
 #include "serialstreamcut.h"
 #include "videoextinf.h"
 
-#include <commander.h>
-#include <reentry.h>
+#include <commander/commander.h>
+#include <devicebase/reentry.h>
 
 #include <QPixmap>
 #include <QSerialPort>

@@ -1,7 +1,7 @@
 #ifndef SERIALSTREAMCUT_H
 #define SERIALSTREAMCUT_H
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 #include <QByteArray>
 #include <QObject>

@@ -1,7 +1,7 @@
 #ifndef VIDEOEXTINF_H
 #define VIDEOEXTINF_H
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 // One reply frame as received, byte 0 being the head marker; see km420frame.h for the layout.
 struct Video_ExtInf {

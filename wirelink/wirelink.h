@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wirelink_export.h"
+#include <wirelink/wirelink_export.h>
 
 #include <QStringList>
 #include <QWidget>

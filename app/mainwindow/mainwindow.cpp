@@ -8,10 +8,10 @@
 #include "optionsfile.h"
 #include "workarea.h"
 
-#include <archivepane.h>
-#include <junction.h>
-#include <livepane.h>
-#include <playbackpane.h>
+#include <junction/junction.h>
+#include <panes/archivepane.h>
+#include <panes/livepane.h>
+#include <panes/playbackpane.h>
 
 #include <QAction>
 #include <QApplication>

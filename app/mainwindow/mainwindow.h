@@ -3,10 +3,10 @@
 
 #include "modeentry.h"
 
-#include <devicemanager.h>
-#include <imagefile.h>
-#include <optionparam.h>
-#include <qurlinfo.h>
+#include <devicebase/devicemanager.h>
+#include <devicebase/imagefile.h>
+#include <devicebase/qurlinfo.h>
+#include <panes/optionparam.h>
 
 #include <QList>
 #include <QMainWindow>

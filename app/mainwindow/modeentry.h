@@ -1,7 +1,7 @@
 #ifndef MODEENTRY_H
 #define MODEENTRY_H
 
-#include <devicemanager.h>
+#include <devicebase/devicemanager.h>
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #ifndef OPTIONSFILE_H
 #define OPTIONSFILE_H
 
-#include <optionparam.h>
+#include <panes/optionparam.h>
 
 #include <QByteArray>
 #include <QString>

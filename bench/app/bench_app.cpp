@@ -20,13 +20,13 @@
 #include "localisation.h"
 #include "mainwindow.h"
 
-#include <camerasimulator.h>
-#include <devicemanager.h>
-#include <junction.h>
-#include <km420frame.h>
-#include <livepane.h>
-#include <pictureview.h>
-#include <serialstreamcut.h>
+#include <camsim/camerasimulator.h>
+#include <devicebase/devicemanager.h>
+#include <devicebase/km420frame.h>
+#include <junction/junction.h>
+#include <lensfeed/serialstreamcut.h>
+#include <panes/livepane.h>
+#include <panes/pictureview.h>
 
 #include <QApplication>
 #include <QElapsedTimer>

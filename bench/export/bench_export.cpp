@@ -1,14 +1,14 @@
 // Figures of km420-export, each against decoding the same frames without writing them.
 #include "benchrow.h"
 
+#include <camsim/framebuilder.h>
+#include <camsim/thermalscene.h>
 #include <exportoptions.h>
-#include <framebuilder.h>
 #include <frameimage.h>
+#include <lensfeed/videoextinf.h>
+#include <recording/recordingreader.h>
+#include <recording/recordingwriter.h>
 #include <recordingexport.h>
-#include <recordingreader.h>
-#include <recordingwriter.h>
-#include <thermalscene.h>
-#include <videoextinf.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

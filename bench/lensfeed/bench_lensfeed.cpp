@@ -1,11 +1,11 @@
 // Figures of the camera library, each against a baseline measured in the same run.
 #include "benchrow.h"
 
-#include <camerasimulator.h>
-#include <framedecoder.h>
-#include <lensfeed.h>
-#include <palettes.h>
-#include <videoextinf.h>
+#include <camsim/camerasimulator.h>
+#include <lensfeed/framedecoder.h>
+#include <lensfeed/lensfeed.h>
+#include <lensfeed/palettes.h>
+#include <lensfeed/videoextinf.h>
 
 #include <QApplication>
 #include <QElapsedTimer>

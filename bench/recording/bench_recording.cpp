@@ -1,9 +1,9 @@
 // Figures of recording, each against a baseline measured in the same run.
 #include "benchrow.h"
 
-#include <camerasimulator.h>
-#include <lensfeed.h>
-#include <recordingwriter.h>
+#include <camsim/camerasimulator.h>
+#include <lensfeed/lensfeed.h>
+#include <recording/recordingwriter.h>
 
 #include <QApplication>
 #include <QElapsedTimer>

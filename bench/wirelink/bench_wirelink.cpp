@@ -5,7 +5,7 @@
 // read loop on the same pseudo-terminal.
 
 #include "benchrow.h"
-#include "wirelink.h"
+#include <wirelink/wirelink.h>
 
 #include <QApplication>
 #include <QElapsedTimer>

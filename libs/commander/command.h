@@ -1,7 +1,7 @@
 #ifndef COMMAND_H
 #define COMMAND_H
 
-#include "commander_export.h"
+#include <commander/commander_export.h>
 
 #include <QByteArray>
 #include <QVariant>

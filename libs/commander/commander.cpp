@@ -2,7 +2,7 @@
 
 #include "command.h"
 
-#include <reentry.h>
+#include <devicebase/reentry.h>
 
 #include <QElapsedTimer>
 #include <QList>

@@ -1,7 +1,7 @@
 #ifndef COMMANDER_H
 #define COMMANDER_H
 
-#include "commander_export.h"
+#include <commander/commander_export.h>
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #ifndef BASEOBJECT_H
 #define BASEOBJECT_H
 
-#include "devicebase_export.h"
+#include <devicebase/devicebase_export.h>
 
 #include <QObject>
 

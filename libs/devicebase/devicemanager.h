@@ -1,7 +1,7 @@
 #ifndef DEVICEMANAGER_H
 #define DEVICEMANAGER_H
 
-#include "devicebase_export.h"
+#include <devicebase/devicebase_export.h>
 
 #include <QObject>
 

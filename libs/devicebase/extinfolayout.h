@@ -1,8 +1,8 @@
 #ifndef EXTINFOLAYOUT_H
 #define EXTINFOLAYOUT_H
 
-#include "devicebase_export.h"
 #include "km420frame.h"
+#include <devicebase/devicebase_export.h>
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #ifndef IMAGEFILE_H
 #define IMAGEFILE_H
 
-#include "devicebase_export.h"
+#include <devicebase/devicebase_export.h>
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #ifndef QURLINFO_H
 #define QURLINFO_H
 
-#include "devicebase_export.h"
+#include <devicebase/devicebase_export.h>
 
 #include <QDateTime>
 #include <QString>

@@ -1,7 +1,7 @@
 #ifndef CAMERAWATCH_H
 #define CAMERAWATCH_H
 
-#include "junction_export.h"
+#include <junction/junction_export.h>
 
 #include <QObject>
 #include <QStringList>

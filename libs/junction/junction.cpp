@@ -3,11 +3,11 @@
 #include "junctionlog.h"
 #include "junctionplatform.h"
 
-#include <imagefile.h>
-#include <qurlinfo.h>
-#include <reentry.h>
+#include <devicebase/imagefile.h>
+#include <devicebase/qurlinfo.h>
+#include <devicebase/reentry.h>
 
-#include <lensfeed.h>
+#include <lensfeed/lensfeed.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #ifndef JUNCTION_H
 #define JUNCTION_H
 
-#include "junction_export.h"
+#include <junction/junction_export.h>
 
-#include <devicemanager.h>
-#include <endpoint.h>
-#include <imagefile.h>
+#include <devicebase/devicemanager.h>
+#include <devicebase/endpoint.h>
+#include <devicebase/imagefile.h>
 
 #include <QList>
 #include <QPixmap>

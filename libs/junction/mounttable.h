@@ -1,7 +1,7 @@
 #ifndef MOUNTTABLE_H
 #define MOUNTTABLE_H
 
-#include "junction_export.h"
+#include <junction/junction_export.h>
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #ifndef USBBLOCKDEVICE_H
 #define USBBLOCKDEVICE_H
 
-#include "junction_export.h"
+#include <junction/junction_export.h>
 
 #include <QString>
 

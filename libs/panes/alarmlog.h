@@ -1,7 +1,7 @@
 #ifndef ALARMLOG_H
 #define ALARMLOG_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
 #include <QDate>
 #include <QString>

@@ -3,7 +3,7 @@
 
 #include "livereadings.h"
 #include "optionparam.h"
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
 #include <QDateTime>
 #include <QFlags>

@@ -4,8 +4,8 @@
 #include "paneslogging.h"
 #include "pictureview.h"
 
-#include <imagefile.h>
-#include <qurlinfo.h>
+#include <devicebase/imagefile.h>
+#include <devicebase/qurlinfo.h>
 
 #include <QComboBox>
 #include <QDir>

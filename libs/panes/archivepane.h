@@ -3,7 +3,7 @@
 
 #include "childpane.h"
 
-#include <imagefile.h>
+#include <devicebase/imagefile.h>
 
 #include <QList>
 #include <QPixmap>

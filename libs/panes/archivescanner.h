@@ -1,7 +1,7 @@
 #ifndef ARCHIVESCANNER_H
 #define ARCHIVESCANNER_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
 #include <QFileInfoList>
 #include <QString>

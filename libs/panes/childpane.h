@@ -1,9 +1,9 @@
 #ifndef CHILDPANE_H
 #define CHILDPANE_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
-#include <devicemanager.h>
+#include <devicebase/devicemanager.h>
 
 #include <QMdiSubWindow>
 

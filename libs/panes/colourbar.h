@@ -1,7 +1,7 @@
 #ifndef COLOURBAR_H
 #define COLOURBAR_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
 #include <QImage>
 #include <QWidget>

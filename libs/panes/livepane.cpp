@@ -9,8 +9,8 @@
 #include "picturespots.h"
 #include "pictureview.h"
 
-#include <km420frame.h>
-#include <recordingwriter.h>
+#include <devicebase/km420frame.h>
+#include <recording/recordingwriter.h>
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "livereadings.h"
 
-#include <extinfolayout.h>
-#include <km420frame.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #ifndef LIVEREADINGS_H
 #define LIVEREADINGS_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "picturespots.h"
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 PictureSpots PictureSpots::fromRecord(const char* record)
 {

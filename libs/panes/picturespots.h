@@ -1,7 +1,7 @@
 #ifndef PICTURESPOTS_H
 #define PICTURESPOTS_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
 #include <QPoint>
 #include <QtGlobal>

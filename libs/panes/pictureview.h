@@ -1,7 +1,7 @@
 #ifndef PICTUREVIEW_H
 #define PICTUREVIEW_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
 #include <QPixmap>
 #include <QString>

@@ -8,9 +8,9 @@
 #include "pictureview.h"
 #include "recordingplayer.h"
 
-#include <framedecoder.h>
-#include <palettes.h>
-#include <videoextinf.h>
+#include <lensfeed/framedecoder.h>
+#include <lensfeed/palettes.h>
+#include <lensfeed/videoextinf.h>
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "paneslogging.h"
 
-#include <recordingreader.h>
+#include <recording/recordingreader.h>
 
 #include <QElapsedTimer>
 #include <QSet>

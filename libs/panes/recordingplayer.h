@@ -1,9 +1,9 @@
 #ifndef RECORDINGPLAYER_H
 #define RECORDINGPLAYER_H
 
-#include "panes_export.h"
+#include <panes/panes_export.h>
 
-#include <recordingformat.h>
+#include <recording/recordingformat.h>
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 #ifndef RECORDINGFORMAT_H
 #define RECORDINGFORMAT_H
 
-#include "km420frame.h"
-#include "recording_export.h"
+#include <devicebase/km420frame.h>
+#include <recording/recording_export.h>
 
 #include <QByteArray>
 #include <QDateTime>

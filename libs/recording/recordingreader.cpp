@@ -1,6 +1,6 @@
 #include "recordingreader.h"
 
-#include "extinfolayout.h"
+#include <devicebase/extinfolayout.h>
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "recordingwriter.h"
 
-#include "extinfolayout.h"
 #include "filesync.h"
+#include <devicebase/extinfolayout.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,8 +7,8 @@
 #include <residentmemory.h>
 #include <testpaths.h>
 
-#include <junction.h>
-#include <livepane.h>
+#include <junction/junction.h>
+#include <panes/livepane.h>
 
 #include <QAction>
 #include <QApplication>

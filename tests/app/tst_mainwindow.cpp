@@ -2,9 +2,9 @@
 #include "optionsfile.h"
 #include "workarea.h"
 
-#include <archivepane.h>
-#include <junction.h>
-#include <livepane.h>
+#include <junction/junction.h>
+#include <panes/archivepane.h>
+#include <panes/livepane.h>
 #include <testpaths.h>
 
 #include <QAction>

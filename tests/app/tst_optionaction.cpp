@@ -6,8 +6,8 @@
 #include <modalwatcher.h>
 #include <testpaths.h>
 
-#include <junction.h>
-#include <livepane.h>
+#include <junction/junction.h>
+#include <panes/livepane.h>
 
 #include <QAction>
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include <residentmemory.h>
 #include <testpaths.h>
 
-#include <camerasimulator.h>
-#include <faultplan.h>
-#include <junction.h>
-#include <livepane.h>
+#include <camsim/camerasimulator.h>
+#include <camsim/faultplan.h>
+#include <junction/junction.h>
+#include <panes/livepane.h>
 
 #include <QAction>
 #include <QElapsedTimer>

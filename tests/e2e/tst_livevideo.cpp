@@ -4,16 +4,16 @@
 #include <modalwatcher.h>
 #include <testpaths.h>
 
-#include <camerasimulator.h>
-#include <extinfolayout.h>
-#include <faultplan.h>
-#include <framebuilder.h>
-#include <junction.h>
-#include <km420frame.h>
-#include <livepane.h>
-#include <playbackpane.h>
-#include <recordingreader.h>
-#include <thermalscene.h>
+#include <camsim/camerasimulator.h>
+#include <camsim/faultplan.h>
+#include <camsim/framebuilder.h>
+#include <camsim/thermalscene.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
+#include <junction/junction.h>
+#include <panes/livepane.h>
+#include <panes/playbackpane.h>
+#include <recording/recordingreader.h>
 
 #include <QAction>
 #include <QDir>

@@ -3,11 +3,11 @@
 #include "optiondialog.h"
 #include "optionsfile.h"
 
-#include <camerasimulator.h>
-#include <junction.h>
+#include <camsim/camerasimulator.h>
+#include <junction/junction.h>
 #include <livefixture.h>
-#include <livepane.h>
 #include <modalwatcher.h>
+#include <panes/livepane.h>
 #include <testpaths.h>
 
 #include <QAction>

@@ -1,8 +1,8 @@
-#include <commandrecordbuilder.h>
-#include <framecheck.h>
-#include <framedecoder.h>
-#include <palettes.h>
-#include <videoextinf.h>
+#include <lensfeed/commandrecordbuilder.h>
+#include <lensfeed/framecheck.h>
+#include <lensfeed/framedecoder.h>
+#include <lensfeed/palettes.h>
+#include <lensfeed/videoextinf.h>
 
 #include <testframes.h>
 

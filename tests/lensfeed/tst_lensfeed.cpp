@@ -1,10 +1,10 @@
 #include <modalwatcher.h>
 #include <ptycamera.h>
 
-#include <camerasimulator.h>
-#include <extinfolayout.h>
-#include <lensfeed.h>
-#include <palettes.h>
+#include <camsim/camerasimulator.h>
+#include <devicebase/extinfolayout.h>
+#include <lensfeed/lensfeed.h>
+#include <lensfeed/palettes.h>
 
 #include <QSignalSpy>
 #include <QTest>

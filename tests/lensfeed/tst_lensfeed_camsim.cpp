@@ -1,12 +1,12 @@
 #include <modalwatcher.h>
 
-#include <camerasimulator.h>
-#include <command.h>
-#include <commandrecordbuilder.h>
-#include <extinfolayout.h>
-#include <faultplan.h>
-#include <lensfeed.h>
-#include <palettes.h>
+#include <camsim/camerasimulator.h>
+#include <camsim/faultplan.h>
+#include <commander/command.h>
+#include <devicebase/extinfolayout.h>
+#include <lensfeed/commandrecordbuilder.h>
+#include <lensfeed/lensfeed.h>
+#include <lensfeed/palettes.h>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include <framecheck.h>
-#include <serialstreamcut.h>
-#include <videoextinf.h>
+#include <lensfeed/framecheck.h>
+#include <lensfeed/serialstreamcut.h>
+#include <lensfeed/videoextinf.h>
 
 #include <testframes.h>
 

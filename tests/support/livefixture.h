@@ -1,7 +1,7 @@
 #ifndef LIVEFIXTURE_H
 #define LIVEFIXTURE_H
 
-#include <camerasimulator.h>
+#include <camsim/camerasimulator.h>
 
 #include <QString>
 #include <QTemporaryDir>

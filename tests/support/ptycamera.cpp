@@ -2,8 +2,8 @@
 #include "ptypair.h"
 #include "testframes.h"
 
-#include <extinfolayout.h>
-#include <km420frame.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
 
 #include <QSocketNotifier>
 

@@ -1,8 +1,8 @@
 #include "ptyclient.h"
 
-#include <commandrecord.h>
-#include <framebuilder.h>
-#include <km420frame.h>
+#include <camsim/commandrecord.h>
+#include <camsim/framebuilder.h>
+#include <devicebase/km420frame.h>
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "testframes.h"
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 QByteArray TestFrames::marked(quint8 palette)
 {

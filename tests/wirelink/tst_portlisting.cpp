@@ -1,5 +1,5 @@
-#include "portlisting.h"
-#include "wirelink.h"
+#include <wirelink/portlisting.h>
+#include <wirelink/wirelink.h>
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "portpath.h"
+#include <wirelink/portpath.h>
 
 #include <QtTest>
 

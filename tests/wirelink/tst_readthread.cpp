@@ -1,6 +1,6 @@
-#include "linkprobe.h"
-#include "readthread.h"
-#include "wirelink.h"
+#include <wirelink/linkprobe.h>
+#include <wirelink/readthread.h>
+#include <wirelink/wirelink.h>
 
 #include <modalwatcher.h>
 #include <ptypair.h>

@@ -1,5 +1,5 @@
-#include "linkprobe.h"
-#include "wirelink.h"
+#include <wirelink/linkprobe.h>
+#include <wirelink/wirelink.h>
 
 #include <modalwatcher.h>
 #include <ptypair.h>

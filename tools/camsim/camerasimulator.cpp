@@ -4,8 +4,8 @@
 #include "recordparser.h"
 #include "thermalscene.h"
 
-#include <km420frame.h>
-#include <recordingreader.h>
+#include <devicebase/km420frame.h>
+#include <recording/recordingreader.h>
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

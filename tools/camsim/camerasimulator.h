@@ -2,9 +2,9 @@
 #define CAMSIM_CAMERASIMULATOR_H
 
 #include "cameraparameters.h"
-#include "camsim_export.h"
 #include "faultplan.h"
 #include "framebuilder.h"
+#include <camsim/camsim_export.h>
 
 #include <QString>
 

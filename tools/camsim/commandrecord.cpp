@@ -1,6 +1,6 @@
 #include "commandrecord.h"
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 QByteArray CommandRecord::toBytes() const
 {

@@ -1,7 +1,7 @@
 #ifndef CAMSIM_COMMANDRECORD_H
 #define CAMSIM_COMMANDRECORD_H
 
-#include "camsim_export.h"
+#include <camsim/camsim_export.h>
 
 #include <QByteArray>
 #include <QtGlobal>

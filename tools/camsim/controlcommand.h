@@ -1,7 +1,7 @@
 #ifndef CAMSIM_CONTROLCOMMAND_H
 #define CAMSIM_CONTROLCOMMAND_H
 
-#include "camsim_export.h"
+#include <camsim/camsim_export.h>
 
 #include <QString>
 

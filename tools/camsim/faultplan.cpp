@@ -1,6 +1,6 @@
 #include "faultplan.h"
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 namespace {
 

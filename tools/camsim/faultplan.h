@@ -1,7 +1,7 @@
 #ifndef CAMSIM_FAULTPLAN_H
 #define CAMSIM_FAULTPLAN_H
 
-#include "camsim_export.h"
+#include <camsim/camsim_export.h>
 
 #include <QString>
 #include <QStringList>

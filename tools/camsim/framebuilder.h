@@ -2,8 +2,8 @@
 #define CAMSIM_FRAMEBUILDER_H
 
 #include "cameraparameters.h"
-#include "camsim_export.h"
 #include "thermalscene.h"
+#include <camsim/camsim_export.h>
 
 #include <QByteArray>
 

@@ -3,7 +3,7 @@
 #include "camerasimulator.h"
 #include "controlcommand.h"
 
-#include <recordingreader.h>
+#include <recording/recordingreader.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "recordparser.h"
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 namespace {
 const char HeadBytes[4] = {0x67, 0x45, 0x23, 0x01};

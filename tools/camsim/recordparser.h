@@ -1,8 +1,8 @@
 #ifndef CAMSIM_RECORDPARSER_H
 #define CAMSIM_RECORDPARSER_H
 
-#include "camsim_export.h"
 #include "commandrecord.h"
+#include <camsim/camsim_export.h>
 
 #include <QByteArray>
 #include <QVector>

@@ -1,6 +1,6 @@
 #include "thermalscene.h"
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #ifndef CAMSIM_THERMALSCENE_H
 #define CAMSIM_THERMALSCENE_H
 
-#include "camsim_export.h"
+#include <camsim/camsim_export.h>
 
 #include <QVector>
 #include <QtGlobal>

@@ -2,7 +2,7 @@
 
 #include "frameimage.h"
 
-#include <palettes.h>
+#include <lensfeed/palettes.h>
 
 #include <QCommandLineParser>
 

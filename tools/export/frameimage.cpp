@@ -1,8 +1,8 @@
 #include "frameimage.h"
 
-#include <framedecoder.h>
-#include <palettes.h>
-#include <videoextinf.h>
+#include <lensfeed/framedecoder.h>
+#include <lensfeed/palettes.h>
+#include <lensfeed/videoextinf.h>
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include "frameimage.h"
 #include "videowriter.h"
 
-#include <videoextinf.h>
+#include <lensfeed/videoextinf.h>
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "exportoptions.h"
 
-#include <recordingreader.h>
+#include <recording/recordingreader.h>
 
 #include <QString>
 

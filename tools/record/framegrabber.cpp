@@ -1,8 +1,8 @@
 #include "framegrabber.h"
 
-#include <framecheck.h>
-#include <serialstreamcut.h>
-#include <videoextinf.h>
+#include <lensfeed/framecheck.h>
+#include <lensfeed/serialstreamcut.h>
+#include <lensfeed/videoextinf.h>
 
 #include <QLoggingCategory>
 #include <QSerialPort>

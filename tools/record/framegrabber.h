@@ -1,7 +1,7 @@
 #ifndef RECORD_FRAMEGRABBER_H
 #define RECORD_FRAMEGRABBER_H
 
-#include <commandrecordbuilder.h>
+#include <lensfeed/commandrecordbuilder.h>
 
 #include <QByteArray>
 #include <QElapsedTimer>

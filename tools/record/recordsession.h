@@ -3,7 +3,7 @@
 
 #include "framegrabber.h"
 
-#include <recordingwriter.h>
+#include <recording/recordingwriter.h>
 
 #include <QObject>
 #include <QString>

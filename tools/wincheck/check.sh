@@ -28,7 +28,8 @@ grep -rhoE --include=CMakeLists.txt 'camdesk_library\([A-Za-z0-9_]+' "$src" | se
 while read -r lib; do
     lower=$(tr '[:upper:]' '[:lower:]' <<<"$lib")
     upper=$(tr '[:lower:]' '[:upper:]' <<<"$lib")
-    cat >"$work/include/${lower}_export.h" <<HDR
+    mkdir -p "$work/include/$lower"
+    cat >"$work/include/$lower/${lower}_export.h" <<HDR
 #pragma once
 #define ${upper}_EXPORT __declspec(dllexport)
 #define ${upper}_NO_EXPORT
@@ -43,8 +44,10 @@ flags=(-std=c++17 -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DQT_NO_DEBUG -I"$w
 for module in "" QtCore QtGui QtWidgets QtSerialPort QtNetwork; do
     [ -d "$qtinc/$module" ] && flags+=(-isystem "$qtinc/$module")
 done
-# Headers of the project's own folders, so that a file may include its neighbours' headers by name.
-for top in app libs lensfeed wirelink; do
+# Libraries' headers are included by their folder's name (<lensfeed/lensfeed.h>); the program's own
+# folders include their neighbours' headers by name.
+flags+=(-I"$src" -I"$src/libs" -I"$src/tools")
+for top in app; do
     [ -d "$src/$top" ] || continue
     while IFS= read -r dir; do
         flags+=(-I"$dir")

@@ -23,9 +23,9 @@
 
 #pragma once
 
-#include "commapi.h"
+#include <wirelink/commapi.h>
 
-#include "linkprobe.h"
+#include <wirelink/linkprobe.h>
 
 #include <QtGlobal>
 

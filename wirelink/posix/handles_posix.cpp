@@ -2,7 +2,7 @@
 
 #include "commapi_posix_p.h"
 
-#include "wirelinklog.h"
+#include <wirelink/wirelinklog.h>
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#include <command.h>
-#include <commander.h>
+#include <commander/command.h>
+#include <commander/commander.h>
 
 #include <QElapsedTimer>
 #include <QEventLoop>

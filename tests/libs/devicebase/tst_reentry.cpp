@@ -1,4 +1,4 @@
-#include <reentry.h>
+#include <devicebase/reentry.h>
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include <junction.h>
+#include <junction/junction.h>
 
-#include <imagefile.h>
-#include <qurlinfo.h>
+#include <devicebase/imagefile.h>
+#include <devicebase/qurlinfo.h>
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include <junction.h>
+#include <junction/junction.h>
 
-#include <camerasimulator.h>
-#include <km420frame.h>
-#include <lensfeed.h>
+#include <camsim/camerasimulator.h>
+#include <devicebase/km420frame.h>
+#include <lensfeed/lensfeed.h>
 #include <livefixture.h>
 #include <modalwatcher.h>
 

@@ -1,5 +1,5 @@
-#include <mounttable.h>
-#include <usbblockdevice.h>
+#include <junction/mounttable.h>
+#include <junction/usbblockdevice.h>
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include <alarmrule.h>
-#include <extinfolayout.h>
-#include <km420frame.h>
-#include <livereadings.h>
-#include <picturespots.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
+#include <panes/alarmrule.h>
+#include <panes/livereadings.h>
+#include <panes/picturespots.h>
 
 #include <QtTest>
 

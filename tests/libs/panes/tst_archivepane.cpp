@@ -1,9 +1,9 @@
 #include "panestesthelpers.h"
 
-#include <archivepane.h>
-#include <archivescanner.h>
-#include <imagefile.h>
-#include <qurlinfo.h>
+#include <devicebase/imagefile.h>
+#include <devicebase/qurlinfo.h>
+#include <panes/archivepane.h>
+#include <panes/archivescanner.h>
 
 #include <QBuffer>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "panestesthelpers.h"
 
-#include <colourbar.h>
-#include <extinfolayout.h>
-#include <km420frame.h>
-#include <livepane.h>
-#include <pictureview.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
+#include <panes/colourbar.h>
+#include <panes/livepane.h>
+#include <panes/pictureview.h>
 
 #include <QAction>
 #include <QCheckBox>

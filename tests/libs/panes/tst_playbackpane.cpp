@@ -1,11 +1,11 @@
-#include <colourbar.h>
-#include <framebuilder.h>
-#include <km420frame.h>
-#include <palettes.h>
-#include <playbackpane.h>
-#include <recordingplayer.h>
-#include <recordingwriter.h>
-#include <thermalscene.h>
+#include <camsim/framebuilder.h>
+#include <camsim/thermalscene.h>
+#include <devicebase/km420frame.h>
+#include <lensfeed/palettes.h>
+#include <panes/colourbar.h>
+#include <panes/playbackpane.h>
+#include <panes/recordingplayer.h>
+#include <recording/recordingwriter.h>
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include <recordingreader.h>
-#include <recordingwriter.h>
+#include <recording/recordingreader.h>
+#include <recording/recordingwriter.h>
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
-#include "camerasimulator.h"
+#include <camsim/camerasimulator.h>
 
 #include <ptyclient.h>
 
-#include <extinfolayout.h>
-#include <km420frame.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "camerasimulator.h"
-#include "controlcommand.h"
-#include "faultplan.h"
+#include <camsim/camerasimulator.h>
+#include <camsim/controlcommand.h>
+#include <camsim/faultplan.h>
 
 #include <QtTest>
 

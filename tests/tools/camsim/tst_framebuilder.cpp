@@ -1,8 +1,8 @@
-#include "framebuilder.h"
-#include "thermalscene.h"
+#include <camsim/framebuilder.h>
+#include <camsim/thermalscene.h>
 
-#include <extinfolayout.h>
-#include <km420frame.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
 
 #include <QtTest>
 

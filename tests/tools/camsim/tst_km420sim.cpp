@@ -1,6 +1,6 @@
 #include <ptyclient.h>
 
-#include <km420frame.h>
+#include <devicebase/km420frame.h>
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "commandrecord.h"
-#include "recordparser.h"
+#include <camsim/commandrecord.h>
+#include <camsim/recordparser.h>
 
 #include <ptyclient.h>
 

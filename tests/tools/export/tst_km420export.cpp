@@ -1,11 +1,11 @@
-#include "framebuilder.h"
-#include "thermalscene.h"
+#include <camsim/framebuilder.h>
+#include <camsim/thermalscene.h>
 
-#include <framedecoder.h>
-#include <palettes.h>
-#include <recordingreader.h>
-#include <recordingwriter.h>
-#include <videoextinf.h>
+#include <lensfeed/framedecoder.h>
+#include <lensfeed/palettes.h>
+#include <lensfeed/videoextinf.h>
+#include <recording/recordingreader.h>
+#include <recording/recordingwriter.h>
 
 #include <QImage>
 #include <QProcess>

@@ -1,5 +1,5 @@
-#include <camerasimulator.h>
-#include <recordingreader.h>
+#include <camsim/camerasimulator.h>
+#include <recording/recordingreader.h>
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 // km420-soak: streams frames from the simulated camera through LensFeed and reports losses,
 // failures and memory growth. Exit status 0 only when nothing was lost and memory stayed flat.
 
-#include "camerasimulator.h"
+#include <camsim/camerasimulator.h>
 
-#include <extinfolayout.h>
-#include <km420frame.h>
-#include <lensfeed.h>
+#include <devicebase/extinfolayout.h>
+#include <devicebase/km420frame.h>
+#include <lensfeed/lensfeed.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
