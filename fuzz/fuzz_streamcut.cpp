@@ -1,5 +1,6 @@
-// The stream cutter driven by arbitrary bytes and ticks, with the frame completion run on every timeout(), as
-// the camera object runs it. The input is a list of operations, each a first byte b and its arguments:
+// The stream cutter driven by arbitrary bytes and ticks, with the camera's frame completion run on every
+// timeout(), as the camera object runs it, and its count of failures in a row checked. The input is a list of
+// operations, each a first byte b and its arguments:
 //   b % 4 == 0  arm()
 //   b % 4 == 1  stop()
 //   b % 4 == 2  collect(): a 16-bit little-endian length n, then n bytes (fewer if the input ends)
@@ -10,7 +11,9 @@
 #include "frameinvariants.h"
 #include "fuzzcheck.h"
 
+#include <lensfeed/framecompletion.h>
 #include <lensfeed/serialstreamcut.h>
+#include <lensfeed/videoextinf.h>
 
 #include <QCoreApplication>
 
@@ -106,13 +109,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Model model;
     int timeouts = 0;
     bool stopOnTimeout = true;
+    FrameCompletion completion;
+    int failuresInRow = 0; // replies other than a whole frame since the last whole frame
     QObject::connect(&cut, &SerialStreamCut::timeout, [&] {
         ++timeouts;
         FUZZ_CHECK(cut.state() != SerialStreamCut::Idle);
-        if (cut.state() == SerialStreamCut::Waiting)
-            FUZZ_CHECK(cut.buffer().isEmpty());
-        else
-            FrameInvariants::checkAndDecode(exactCopy(cut.buffer()).bytes);
+        const ExactCopy reply = exactCopy(cut.buffer());
+        FrameCompletion::Outcome expected = FrameCompletion::NoReply;
+        if (cut.state() == SerialStreamCut::Waiting) {
+            FUZZ_CHECK(reply.bytes.isEmpty());
+        } else {
+            // The envelope check on its own, with its results checked against the markers.
+            const FrameCheck::Result check = FrameInvariants::checkAndDecode(reply.bytes);
+            expected = check == FrameCheck::FrameOk          ? FrameCompletion::Frame
+                       : check == FrameCheck::FrameSizeWrong ? FrameCompletion::WrongSize
+                                                             : FrameCompletion::BadMarkers;
+        }
+        const auto frame = std::make_unique<Video_ExtInf>();
+        FUZZ_CHECK(completion.complete(cut.state(), reply.bytes, frame.get()) == expected);
+        if (expected == FrameCompletion::Frame)
+            FUZZ_CHECK(std::memcmp(frame->bytes, reply.bytes.constData(), Km420Frame::Size) == 0);
+        failuresInRow = expected == FrameCompletion::Frame ? 0 : failuresInRow + 1;
+        FUZZ_CHECK(completion.failures() == failuresInRow);
+        FUZZ_CHECK(completion.givenUp() == (failuresInRow >= 3));
         if (stopOnTimeout) {
             cut.stop();
             model.state = SerialStreamCut::Idle;

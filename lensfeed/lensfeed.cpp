@@ -1,7 +1,7 @@
 #include "lensfeed.h"
 #include "lensfeed_p.h"
 
-#include "framecheck.h"
+#include "feedprobe.h"
 #include "framedecoder.h"
 #include "lensfeedlog.h"
 #include "palettes.h"
@@ -28,11 +28,11 @@ namespace {
 
 constexpr int HandOverWaits = 300; // of 10 ms each: as long as a reply may take to begin
 
-QList<LensFeed::PortEntry> systemPorts()
+QList<FeedProbe::PortEntry> systemPorts()
 {
-    QList<LensFeed::PortEntry> ports;
+    QList<FeedProbe::PortEntry> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        LensFeed::PortEntry entry;
+        FeedProbe::PortEntry entry;
         entry.portName = info.portName();
         if (info.hasVendorIdentifier())
             entry.vendorId = info.vendorIdentifier();
@@ -41,12 +41,6 @@ QList<LensFeed::PortEntry> systemPorts()
         ports << entry;
     }
     return ports;
-}
-
-LensFeed::PortLister& portLister()
-{
-    static LensFeed::PortLister lister;
-    return lister;
 }
 
 } // namespace
@@ -84,21 +78,18 @@ LensFeed::LensFeed(QObject* parent) : StreamSource(parent), d(std::make_unique<P
 LensFeed::~LensFeed()
 {
     close();
+    FeedProbe::forget(this);
     // The helpers are released before QObject drops these connections.
     d->streamCut->disconnect(this);
     d->serialPort->disconnect(this);
     d->commander->disconnect(this);
 }
 
-void LensFeed::setPortLister(PortLister lister)
-{
-    portLister() = std::move(lister);
-}
-
 int LensFeed::enumerate(QStringList& list)
 {
-    const QList<PortEntry> ports = portLister() ? portLister()() : systemPorts();
-    for (const PortEntry& port : ports) {
+    const FeedProbe::PortLister& lister = FeedProbe::portLister();
+    const QList<FeedProbe::PortEntry> ports = lister ? lister() : systemPorts();
+    for (const FeedProbe::PortEntry& port : ports) {
         if (port.vendorId == VendorId && port.productId == ProductId)
             list << port.portName;
     }
@@ -147,7 +138,8 @@ bool LensFeed::open()
     }
     if (!open(name))
         return false;
-    d->failureCount = 0;
+    d->completion.reset();
+    FeedProbe::noteFailures(this, 0);
     return true;
 }
 
@@ -166,11 +158,6 @@ void LensFeed::close()
     if (!guard.alive())
         return;
     Endpoint::close();
-}
-
-int LensFeed::consecutiveFailures() const
-{
-    return d->failureCount;
 }
 
 QString LensFeed::portName() const
@@ -209,7 +196,7 @@ void LensFeed::slotCommandPoolThreadNextCommand(Command* command)
     if (!command)
         return;
     const Reentry::Guard guard(this, &d->sessions);
-    if (d->failureCount > 2) {
+    if (d->completion.givenUp()) {
         closeOnFailure();
         if (!guard.alive())
             return;
@@ -243,31 +230,25 @@ void LensFeed::collectPortBytes()
 void LensFeed::completeFrame()
 {
     const Reentry::Guard guard(this, &d->sessions);
-    bool ok = false;
-    switch (d->streamCut->state()) {
-    case SerialStreamCut::Waiting:
-        qCDebug(lcStream) << "no reply";
+    const FrameCompletion::Outcome outcome =
+        d->completion.complete(d->streamCut->state(), d->streamCut->buffer(), &d->frameBuffer);
+    FeedProbe::noteFailures(this, d->completion.failures());
+    switch (outcome) {
+    case FrameCompletion::Frame:
+        decodeVideFrame(&d->frameBuffer);
+        if (!guard.alive())
+            return;
+        break;
+    case FrameCompletion::NoReply:
+    case FrameCompletion::WrongSize:
+    case FrameCompletion::BadMarkers:
+        qCDebug(lcStream) << (outcome == FrameCompletion::NoReply     ? "no reply"
+                              : outcome == FrameCompletion::WrongSize ? "reply of wrong size"
+                                                                      : "reply with bad markers")
+                          << d->streamCut->buffer().size();
         cmdResetFrame();
-        ++d->failureCount;
         break;
-    case SerialStreamCut::Receiving: {
-        const FrameCheck::Result result = FrameCheck::check(d->streamCut->buffer(), &d->frameBuffer);
-        if (result == FrameCheck::FrameOk) {
-            decodeVideFrame(&d->frameBuffer);
-            if (!guard.alive())
-                return;
-            ok = true;
-            d->failureCount = 0;
-        } else {
-            qCDebug(lcStream) << (result == FrameCheck::FrameSizeWrong ? "reply of wrong size"
-                                                                       : "reply with bad markers")
-                              << d->streamCut->buffer().size();
-            cmdResetFrame();
-            ++d->failureCount;
-        }
-        break;
-    }
-    case SerialStreamCut::Idle:
+    case FrameCompletion::Nothing:
         break;
     }
     // A receiver of the picture may have closed the device, or closed and reopened it, in which case
@@ -275,13 +256,14 @@ void LensFeed::completeFrame()
     if (!guard.sameSession())
         return;
     d->streamCut->stop();
-    d->commander->respond(ok);
+    d->commander->respond(outcome == FrameCompletion::Frame);
 }
 
 void LensFeed::closeOnFailure()
 {
     const Reentry::Guard guard(this);
-    d->failureCount = 0;
+    d->completion.reset();
+    FeedProbe::noteFailures(this, 0);
     close();
     if (!guard.alive() || d->warningBox.busy())
         return;

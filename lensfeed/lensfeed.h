@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class Command;
@@ -42,20 +41,6 @@ public:
 
     static constexpr quint16 VendorId = 0x0483;
     static constexpr quint16 ProductId = 0x5740;
-
-    // One serial port as the system lists it; -1 where the port has no USB identifier.
-    struct PortEntry {
-        QString portName;
-        int vendorId = -1;
-        int productId = -1;
-    };
-    using PortLister = std::function<QList<PortEntry>()>;
-    // Replaces the system's port list for every LensFeed (a pty has no USB identifiers, so tests
-    // offer theirs here); an empty function restores the system's list.
-    static void setPortLister(PortLister lister);
-
-    // Failed replies in a row; for tests and diagnostics.
-    int consecutiveFailures() const;
 
 signals:
     void imageRead(const QPixmap& pixmap);

@@ -4,6 +4,7 @@
 // Not part of the library's interface: the data behind LensFeed.
 
 #include "commandrecordbuilder.h"
+#include "framecompletion.h"
 #include "lensfeed.h"
 #include "serialstreamcut.h"
 #include "videoextinf.h"
@@ -24,7 +25,7 @@ public:
     CommandRecordBuilder commandRecord;
     Video_ExtInf frameBuffer{};
     ushort* videoPlat = nullptr;
-    int failureCount = 0;
+    FrameCompletion completion;
     std::unique_ptr<QSerialPort> serialPort;
     std::unique_ptr<SerialStreamCut> streamCut;
 

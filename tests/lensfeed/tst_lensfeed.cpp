@@ -3,6 +3,7 @@
 
 #include <camsim/camerasimulator.h>
 #include <devicebase/extinfolayout.h>
+#include <lensfeed/feedprobe.h>
 #include <lensfeed/lensfeed.h>
 #include <lensfeed/palettes.h>
 
@@ -26,12 +27,12 @@ QList<int> codesOf(const QList<QByteArray>& records)
     return codes;
 }
 
-void offerPorts(const QList<LensFeed::PortEntry>& ports)
+void offerPorts(const QList<FeedProbe::PortEntry>& ports)
 {
-    LensFeed::setPortLister([ports] { return ports; });
+    FeedProbe::setPortLister([ports] { return ports; });
 }
 
-LensFeed::PortEntry camera(const QString& path)
+FeedProbe::PortEntry camera(const QString& path)
 {
     return {path, LensFeed::VendorId, LensFeed::ProductId};
 }
@@ -48,7 +49,7 @@ class TestLensFeed : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void cleanup() { LensFeed::setPortLister({}); }
+    void cleanup() { FeedProbe::setPortLister({}); }
 
     void commandRecords()
     {
@@ -132,7 +133,7 @@ private slots:
         for (int r : {0, 50, 107})
             for (int c : {0, 33, 79})
                 QCOMPARE(reinterpret_cast<const ushort*>(image.constScanLine(r))[c], pal[(r + c) % 256]);
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
 
         feed.close();
         // Closing clears neither the palette nor the picture; setVideoPlat holds until the next frame.
@@ -158,7 +159,7 @@ private slots:
         LensFeed feed;
         QSignalSpy closed(&feed, &LensFeed::deviceClosed);
         QList<int> failuresSeen;
-        connect(&cam, &PtyCamera::recordReceived, this, [&] { failuresSeen << feed.consecutiveFailures(); });
+        connect(&cam, &PtyCamera::recordReceived, this, [&] { failuresSeen << FeedProbe::consecutiveFailures(&feed); });
         ModalWatcher watcher;
         QVERIFY(feed.open());
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 5000);
@@ -167,12 +168,12 @@ private slots:
         QCOMPARE(failuresSeen, (QList<int>{0, 1, 2}));
         QVERIFY(!feed.actived());
         QVERIFY(feed.portName().isEmpty());
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
 
         // The hand-over that closed must not leave the cutter armed: 3 s later that would count a
         // failure against the closed device.
         QTest::qWait(3300);
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
         QCOMPARE(cam.records.size(), 3);
 
         QSignalSpy images(&feed, &LensFeed::imageRead);
@@ -188,14 +189,14 @@ private slots:
         cam.script = {PtyCamera::Short, PtyCamera::BadTail};
         LensFeed feed;
         QList<int> failuresSeen;
-        connect(&cam, &PtyCamera::recordReceived, this, [&] { failuresSeen << feed.consecutiveFailures(); });
+        connect(&cam, &PtyCamera::recordReceived, this, [&] { failuresSeen << FeedProbe::consecutiveFailures(&feed); });
         QSignalSpy images(&feed, &LensFeed::imageRead);
         ModalWatcher watcher;
         QVERIFY(feed.open(cam.path()));
         QTRY_VERIFY(images.count() >= 3);
         QCOMPARE(failuresSeen.mid(0, 4), (QList<int>{0, 1, 2, 0}));
         QCOMPARE(codesOf(cam.records).mid(0, 4), (QList<int>{2, 2, 2, 0}));
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
         QVERIFY(feed.actived());
         QVERIFY(watcher.seen.isEmpty());
     }
@@ -222,7 +223,7 @@ private slots:
         CameraSimulator second;
         QVERIFY2(first.start(), qPrintable(first.errorString()));
         QVERIFY2(second.start(), qPrintable(second.errorString()));
-        QList<LensFeed::PortEntry> ports{{"ttyS0", -1, -1}, {"ttyACM9", 0x0483, 0x5741}};
+        QList<FeedProbe::PortEntry> ports{{"ttyS0", -1, -1}, {"ttyACM9", 0x0483, 0x5741}};
         if (cameras >= 1)
             ports << camera(first.portPath());
         if (cameras >= 2)
@@ -282,7 +283,7 @@ private slots:
         const int records = cam.records.size();
         QTest::qWait(300);
         QCOMPARE(cam.records.size(), records);
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
         // The port itself was released: another feed can have it.
         LensFeed other;
         QVERIFY(other.open(cam.path()));
@@ -310,7 +311,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(feed.get(), "readyRead", Qt::DirectConnection,
                                           Q_ARG(char*, nullData ? nullptr : data.data()), Q_ARG(int, length)));
         QCOMPARE(feed->getVideoPlat(), nullptr);
-        QCOMPARE(feed->consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(feed.get()), 0);
         feed.reset();
     }
 

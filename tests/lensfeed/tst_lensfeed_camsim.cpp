@@ -5,6 +5,7 @@
 #include <commander/command.h>
 #include <devicebase/extinfolayout.h>
 #include <lensfeed/commandrecordbuilder.h>
+#include <lensfeed/feedprobe.h>
 #include <lensfeed/lensfeed.h>
 #include <lensfeed/palettes.h>
 
@@ -26,7 +27,7 @@ private slots:
         QVERIFY(m_dir.isValid());
     }
 
-    void cleanup() { LensFeed::setPortLister({}); }
+    void cleanup() { FeedProbe::setPortLister({}); }
 
     void framesDecoded()
     {
@@ -34,8 +35,8 @@ private slots:
         options.paletteNumber = 8;
         CameraSimulator sim(options);
         QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-        LensFeed::setPortLister([&sim] {
-            return QList<LensFeed::PortEntry>{{sim.portPath(), LensFeed::VendorId, LensFeed::ProductId}};
+        FeedProbe::setPortLister([&sim] {
+            return QList<FeedProbe::PortEntry>{{sim.portPath(), LensFeed::VendorId, LensFeed::ProductId}};
         });
         LensFeed feed;
         QList<quint32> sequences;
@@ -65,7 +66,7 @@ private slots:
         QCOMPARE(sim.stats().parameters.alarmLowTenths, qint16(-30));
         QCOMPARE(sim.stats().parameters.emissivityHundredths, quint8(95));
         QCOMPARE(sim.stats().malformedRecords, 0);
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
     }
 
     // Each fault of the camera: either the stream recovers by itself (failures counted and cleared)
@@ -153,7 +154,7 @@ private slots:
             QCOMPARE(sim.stats().recordsByCode[2] > 1, failsFirst);
             QCOMPARE(closed.count(), 0);
             QVERIFY(watcher.seen.isEmpty());
-            QCOMPARE(feed.consecutiveFailures(), 0);
+            QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
             QVERIFY(feed.actived());
             return;
         }
@@ -161,7 +162,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, timeoutMs);
         QTRY_COMPARE(watcher.seen, QStringList{ModalWatcher::StreamFailed});
         QVERIFY(!feed.actived());
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
 
         // The camera comes back, healthy; the caller reopens.
         sim.clearFault();
@@ -173,7 +174,7 @@ private slots:
         QVERIFY(feed.open(sim.portPath()));
         QTRY_VERIFY_WITH_TIMEOUT(images >= atReopen + 3, 8000);
         QCOMPARE(watcher.seen.size(), 1);
-        QCOMPARE(feed.consecutiveFailures(), 0);
+        QCOMPARE(FeedProbe::consecutiveFailures(&feed), 0);
     }
 
     // The owner deletes the camera object from inside its own signal; nothing runs on afterwards.

@@ -2,6 +2,7 @@
 
 #include <camsim/camerasimulator.h>
 #include <devicebase/km420frame.h>
+#include <lensfeed/feedprobe.h>
 #include <lensfeed/lensfeed.h>
 #include <livefixture.h>
 #include <modalwatcher.h>
@@ -59,7 +60,7 @@ void TestJunctionCamera::init()
     options.minFrameIntervalMs = 20;
     QVERIFY2(live.start(options), qPrintable(live.errorString()));
     sim = live.sim();
-    LensFeed::setPortLister({});
+    FeedProbe::setPortLister({});
 
     events.clear();
     boxes->seen.clear();
@@ -74,7 +75,7 @@ void TestJunctionCamera::cleanup()
     junction.reset();
     live.stop();
     sim = nullptr;
-    LensFeed::setPortLister({});
+    FeedProbe::setPortLister({});
 }
 
 void TestJunctionCamera::record(Junction* j)
@@ -124,13 +125,13 @@ void TestJunctionCamera::opensByNameOrIdentifiers()
     qputenv(PortVariable, (named == "sim" ? sim->portPath() : named).toLocal8Bit());
     if (listed) {
         const QString port = sim->portPath();
-        LensFeed::setPortLister([port] {
-            LensFeed::PortEntry other{QStringLiteral("/dev/ttyS0"), -1, -1};
-            LensFeed::PortEntry camera{port, LensFeed::VendorId, LensFeed::ProductId};
-            return QList<LensFeed::PortEntry>{other, camera};
+        FeedProbe::setPortLister([port] {
+            FeedProbe::PortEntry other{QStringLiteral("/dev/ttyS0"), -1, -1};
+            FeedProbe::PortEntry camera{port, LensFeed::VendorId, LensFeed::ProductId};
+            return QList<FeedProbe::PortEntry>{other, camera};
         });
     } else {
-        LensFeed::setPortLister([] { return QList<LensFeed::PortEntry>(); });
+        FeedProbe::setPortLister([] { return QList<FeedProbe::PortEntry>(); });
     }
 
     QCOMPARE(junction->tryOpen(6), opens);
