@@ -5,6 +5,7 @@
 namespace {
 
 constexpr int kCalls = static_cast<int>(LinkProbe::Call::Count);
+constexpr int kCounters = static_cast<int>(LinkProbe::LineCounter::Count);
 
 std::atomic<quint32> failures[kCalls];
 std::atomic<quint32> phantomBytes{0};
@@ -14,6 +15,8 @@ std::atomic<int> abandonedCount{0};
 std::atomic<int> openPortCount{0};
 std::atomic<int> cancelledCount{0};
 std::atomic<LinkProbe::WaitFault> waitFaultMode{LinkProbe::WaitFault::None};
+std::atomic<quint32> lineCounts[kCounters];
+std::atomic<bool> lineCounted{false};
 
 } // namespace
 
@@ -27,6 +30,12 @@ void LinkProbe::addPhantomBytes(quint32 count)
     phantomBytes.fetch_add(count);
 }
 
+void LinkProbe::countLineError(LineCounter counter)
+{
+    lineCounts[static_cast<int>(counter)].fetch_add(1);
+    lineCounted.store(true);
+}
+
 void LinkProbe::reset()
 {
     for (auto& failure : failures)
@@ -36,6 +45,9 @@ void LinkProbe::reset()
     abandonedCount.store(0);
     cancelledCount.store(0);
     waitFaultMode.store(WaitFault::None);
+    for (auto& count : lineCounts)
+        count.store(0);
+    lineCounted.store(false);
 }
 
 quint64 LinkProbe::statusQueries()
@@ -90,6 +102,15 @@ bool LinkProbe::takeFailure(Call call, quint32* error)
 quint32 LinkProbe::takePhantomBytes()
 {
     return phantomBytes.exchange(0);
+}
+
+bool LinkProbe::lineCounters(quint32* counts)
+{
+    if (!lineCounted.load())
+        return false;
+    for (int i = 0; i < kCounters; ++i)
+        counts[i] = lineCounts[i].load();
+    return true;
 }
 
 void LinkProbe::noteStatusQuery()

@@ -29,6 +29,9 @@ public:
         AbortsAtOnce,   // completes every wait at once with ERROR_OPERATION_ABORTED
     };
 
+    // The line-error counters a serial driver keeps (TIOCGICOUNT).
+    enum class LineCounter { Frame, Parity, Overrun, BufferOverrun, Break, Count };
+
 #ifdef WIRELINK_PROBE
     // The next `call` fails with the Win32 error code `error` (POSIX stand-in only).
     static void failNext(Call call, quint32 error);
@@ -36,6 +39,9 @@ public:
     static void addPhantomBytes(quint32 count);
     static void setWaitFault(WaitFault fault);
     static WaitFault waitFault();
+    // The driver counts one more line error of this kind. From the first such count until reset() the
+    // stand-in reads the driver's counters from here, since pseudo-terminals keep none.
+    static void countLineError(LineCounter counter);
     static void reset();
 
     static quint64 statusQueries();
@@ -49,6 +55,8 @@ public:
     // Used by the stand-in.
     static bool takeFailure(Call call, quint32* error);
     static quint32 takePhantomBytes();
+    // Fills `counts` (LineCounter::Count entries); false while no line error was counted.
+    static bool lineCounters(quint32* counts);
     static void noteStatusQuery();
     static void notePending(int delta);
     static void noteAbandoned(int count);
@@ -66,6 +74,10 @@ public:
     static WaitFault waitFault()
     {
         return WaitFault::None;
+    }
+    static bool lineCounters(quint32*)
+    {
+        return false;
     }
     static void noteStatusQuery() {}
     static void notePending(int) {}

@@ -1,3 +1,4 @@
+#include <wirelink/commapi.h>
 #include <wirelink/linkprobe.h>
 #include <wirelink/readthread.h>
 #include <wirelink/wirelink.h>
@@ -5,6 +6,7 @@
 #include <modalwatcher.h>
 #include <ptypair.h>
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -26,6 +28,23 @@ int queuedOn(const PtyPair& pty)
     return n;
 }
 
+// The reader has read what was sent after `queries` status queries and waits for bytes again.
+bool readerTook(const PtyPair& pty, quint64 queries)
+{
+    return LinkProbe::statusQueries() >= queries + 2 && LinkProbe::pendingOperations() == 1 && queuedOn(pty) == 0;
+}
+
+// Sends `bytes` and waits, without running the event loop, until the reader has taken them.
+bool sendAndAwaitTaken(PtyPair& pty, const QByteArray& bytes)
+{
+    const quint64 queries = LinkProbe::statusQueries();
+    if (!pty.writeAll(bytes))
+        return false;
+    for (int tries = 0; tries < 500 && !readerTook(pty, queries); ++tries)
+        QThread::msleep(10);
+    return readerTook(pty, queries);
+}
+
 // Sends chunks one at a time, without running the event loop, until one stays in the driver because the
 // reader has no free buffer; returns how many chunks it took before, -1 when it never stopped taking.
 int sendUntilKept(PtyPair& pty, const QByteArray& chunk, int most)
@@ -38,8 +57,7 @@ int sendUntilKept(PtyPair& pty, const QByteArray& chunk, int most)
             if (tries == 500)
                 return -1;
             QThread::msleep(10);
-            // Taken: the reader read it and waits for bytes again.
-            if (LinkProbe::statusQueries() >= queries + 2 && LinkProbe::pendingOperations() == 1 && queuedOn(pty) == 0)
+            if (readerTook(pty, queries))
                 break;
             // Kept: bytes queued, and the reader neither waits for more nor reads them.
             if (LinkProbe::pendingOperations() == 0 && queuedOn(pty) > 0) {
@@ -127,16 +145,21 @@ void TestReadThread::burstArrivesWholeAndInOrder_data()
 {
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("receiverDelayMs");
-    QTest::newRow("one byte") << 1 << 0;
-    QTest::newRow("three buffers' worth") << 3 * 102400 + 17 << 0;
+    QTest::addColumn<QList<int>>("lineErrors"); // LinkProbe::LineCounter, counted as the bytes start
+    QTest::newRow("one byte") << 1 << 0 << QList<int>();
+    QTest::newRow("three buffers' worth") << 3 * 102400 + 17 << 0 << QList<int>();
     // The receiver falls behind, so several blocks wait for delivery while the reader goes on.
-    QTest::newRow("slow receiver") << 3 * 102400 + 17 << 3;
+    QTest::newRow("slow receiver") << 3 * 102400 + 17 << 3 << QList<int>();
+    const QList<int> errors{int(LinkProbe::LineCounter::Frame), int(LinkProbe::LineCounter::Overrun)};
+    QTest::newRow("one byte, line errors") << 1 << 0 << errors;
+    QTest::newRow("three buffers' worth, line errors") << 3 * 102400 + 17 << 0 << errors;
 }
 
 void TestReadThread::burstArrivesWholeAndInOrder()
 {
     QFETCH(int, size);
     QFETCH(int, receiverDelayMs);
+    QFETCH(QList<int>, lineErrors);
     PtyPair pty;
     WireLink link;
     QByteArray got;
@@ -153,8 +176,16 @@ void TestReadThread::burstArrivesWholeAndInOrder()
     QByteArray sent(size, Qt::Uninitialized);
     for (int i = 0; i < size; ++i)
         sent[i] = char((i * 7 + i / 251) & 0xff);
+    // As a driver counts them, the errors come with the bytes: once the reader waits for them.
+    QTRY_COMPARE(LinkProbe::pendingOperations(), 1);
+    for (int counter : lineErrors)
+        LinkProbe::countLineError(LinkProbe::LineCounter(counter));
     bool written = false;
     std::thread device([&] { written = pty.writeAll(sent); });
+    const auto joinOnFailure = qScopeGuard([&device] {
+        if (device.joinable())
+            device.join();
+    });
     QTRY_COMPARE_WITH_TIMEOUT(got.size(), size, 30000);
     device.join();
     QVERIFY(written);
@@ -162,6 +193,10 @@ void TestReadThread::burstArrivesWholeAndInOrder()
     QVERIFY(largest <= 102400);
     if (size > 102400)
         QVERIFY(blocks > 1);
+    // The reader took the errors with the first bytes and still delivered every byte: none is left to report.
+    DWORD errors = ~0u;
+    QVERIFY(ClearCommError(link.handle(), &errors, nullptr));
+    QCOMPARE(errors, DWORD(0));
     link.close();
 }
 
@@ -372,9 +407,8 @@ void TestReadThread::closeDropsUndeliveredBlocks()
     WireLink link;
     QSignalSpy read(&link, &WireLink::readyRead);
     QVERIFY(link.open(pty.slavePath()));
-    QVERIFY(pty.writeAll("abc"));
-    // No event loop runs meanwhile, so the block read by now waits for delivery.
-    QThread::msleep(200);
+    // No event loop runs meanwhile, so the block read waits for delivery.
+    QVERIFY(sendAndAwaitTaken(pty, "abc"));
     link.close();
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
@@ -393,10 +427,8 @@ void TestReadThread::closeFromReceiver()
     });
     QVERIFY(link.open(pty.slavePath()));
     // Two blocks read before the event loop runs: the first closes the port, the second must vanish.
-    QVERIFY(pty.writeAll(QByteArray(4000, 'r')));
-    QThread::msleep(100);
-    QVERIFY(pty.writeAll(QByteArray(4000, 's')));
-    QThread::msleep(100);
+    QVERIFY(sendAndAwaitTaken(pty, QByteArray(4000, 'r')));
+    QVERIFY(sendAndAwaitTaken(pty, QByteArray(4000, 's')));
     QTRY_COMPARE(closed.count(), 1);
     QTest::qWait(50);
     QCOMPARE(blocks, 1);

@@ -1,3 +1,4 @@
+#include <wirelink/commapi.h>
 #include <wirelink/linkprobe.h>
 #include <wirelink/wirelink.h>
 
@@ -39,6 +40,8 @@ private slots:
     void writeErrors_data();
     void writeErrors();
     void pendingWriteEndsBeforeReturn();
+    void lineErrorsReportedOnce_data();
+    void lineErrorsReportedOnce();
     void closeTwiceEmitsOnce();
     void reopenAfterClose();
     void destroyingOpenPortReleasesIt();
@@ -257,6 +260,48 @@ void TestWireLink::pendingWriteEndsBeforeReturn()
     link.close();
     QCOMPARE(LinkProbe::pendingOperations(), 0);
     QCOMPARE(LinkProbe::abandonedOperations(), 0);
+}
+
+void TestWireLink::lineErrorsReportedOnce_data()
+{
+    const int frame = int(LinkProbe::LineCounter::Frame);
+    const int brk = int(LinkProbe::LineCounter::Break);
+    QTest::addColumn<QList<int>>("counted"); // LinkProbe::LineCounter
+    QTest::addColumn<DWORD>("reported");
+    QTest::newRow("framing") << QList<int>{frame} << DWORD(CE_FRAME);
+    QTest::newRow("parity") << QList<int>{int(LinkProbe::LineCounter::Parity)} << DWORD(CE_RXPARITY);
+    QTest::newRow("overrun") << QList<int>{int(LinkProbe::LineCounter::Overrun)} << DWORD(CE_OVERRUN);
+    QTest::newRow("input buffer overrun") << QList<int>{int(LinkProbe::LineCounter::BufferOverrun)} << DWORD(CE_RXOVER);
+    QTest::newRow("break") << QList<int>{brk} << DWORD(CE_BREAK);
+    QTest::newRow("two kinds, one thrice") << QList<int>{frame, brk, frame, frame} << DWORD(CE_FRAME | CE_BREAK);
+}
+
+// The stand-in without the reader: each count the driver adds is reported by one ClearCommError.
+void TestWireLink::lineErrorsReportedOnce()
+{
+    QFETCH(QList<int>, counted);
+    QFETCH(DWORD, reported);
+    const auto count = [&counted] {
+        for (int c : counted)
+            LinkProbe::countLineError(LinkProbe::LineCounter(c));
+    };
+    PtyPair pty;
+    count(); // before the open: not the port's
+    const HANDLE port = CreateFileW(pty.slavePath().toStdWString().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    QVERIFY(port != INVALID_HANDLE_VALUE);
+    DWORD errors = ~0u;
+    QVERIFY(ClearCommError(port, &errors, nullptr));
+    QCOMPARE(errors, DWORD(0));
+    for (const bool asked : {true, true, false}) { // a call that does not ask clears them all the same
+        count();
+        QVERIFY(ClearCommError(port, asked ? &errors : nullptr, nullptr));
+        if (asked)
+            QCOMPARE(errors, reported);
+        QVERIFY(ClearCommError(port, &errors, nullptr));
+        QCOMPARE(errors, DWORD(0));
+    }
+    CloseHandle(port);
 }
 
 void TestWireLink::closeTwiceEmitsOnce()

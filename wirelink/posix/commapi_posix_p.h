@@ -9,7 +9,8 @@
 // - EV_RXCHAR is seen as growth of the input queue whenever the stand-in looks at it, so arrivals are
 //   coalesced as Windows coalesces them into one event; bytes already queued when the mask was set, or
 //   left by a read after the event, are not signalled again, as on Windows.
-// - The driver's error counters come from TIOCGICOUNT, which pseudo-terminals do not have.
+// - Line errors are the growth of the driver's counters (TIOCGICOUNT, which pseudo-terminals do not have)
+//   since the open: the counters run from the driver's start, Windows reports only what came after the open.
 // - A line whose other side has gone (hang-up, EIO) fails every call with ERROR_BAD_COMMAND, as USB serial
 //   drivers on Windows do after an unplug.
 // - Queue sizes are fixed by the tty layer; SetupComm only records them.
@@ -175,6 +176,8 @@ HandleTable& handles();
 bool queuedBytes(const Port& port, DWORD* count);
 // As queuedBytes, and notes growth of the queue since the last look as an arrival.
 bool observeQueue(Port& port, DWORD* count);
+// The driver's line-error counters; false when the driver keeps none.
+bool driverCounts(const Port& port, serial_icounter_struct* counts);
 // The line errors counted by the driver since the last call, as ClearCommError reports and clears them.
 DWORD lineErrors(Port& port);
 

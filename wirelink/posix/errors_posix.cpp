@@ -57,12 +57,26 @@ bool injected(Call call)
     return true;
 }
 
-DWORD lineErrors(Port& port)
+bool driverCounts(const Port& port, serial_icounter_struct* counts)
 {
-    serial_icounter_struct now{};
-    if (::ioctl(port.fd, TIOCGICOUNT, &now) != 0)
-        return 0;
-    const serial_icounter_struct& was = port.counts;
+    using Counter = LinkProbe::LineCounter;
+    quint32 fed[static_cast<int>(Counter::Count)];
+    if (!LinkProbe::lineCounters(fed))
+        return ::ioctl(port.fd, TIOCGICOUNT, counts) == 0;
+    *counts = serial_icounter_struct{};
+    counts->frame = static_cast<int>(fed[static_cast<int>(Counter::Frame)]);
+    counts->parity = static_cast<int>(fed[static_cast<int>(Counter::Parity)]);
+    counts->overrun = static_cast<int>(fed[static_cast<int>(Counter::Overrun)]);
+    counts->buf_overrun = static_cast<int>(fed[static_cast<int>(Counter::BufferOverrun)]);
+    counts->brk = static_cast<int>(fed[static_cast<int>(Counter::Break)]);
+    return true;
+}
+
+namespace {
+
+// The CE_* flags of the counters that changed from `was` to `now`; changed, not grew, as the counters wrap.
+DWORD lineErrorsBetween(const serial_icounter_struct& was, const serial_icounter_struct& now)
+{
     DWORD errors = 0;
     if (now.buf_overrun != was.buf_overrun)
         errors |= CE_RXOVER;
@@ -74,6 +88,17 @@ DWORD lineErrors(Port& port)
         errors |= CE_FRAME;
     if (now.brk != was.brk)
         errors |= CE_BREAK;
+    return errors;
+}
+
+} // namespace
+
+DWORD lineErrors(Port& port)
+{
+    serial_icounter_struct now{};
+    if (!driverCounts(port, &now))
+        return 0;
+    const DWORD errors = lineErrorsBetween(port.counts, now);
     port.counts = now;
     return errors;
 }
@@ -101,8 +126,10 @@ BOOL ClearCommError(HANDLE file, LPDWORD errors, COMSTAT* stat)
         return FALSE;
     int outQueued = 0;
     ::ioctl(port->fd, TIOCOUTQ, &outQueued);
+    // Windows clears the errors also for a caller that does not ask for them.
+    const DWORD found = lineErrors(*port);
     if (errors)
-        *errors = lineErrors(*port);
+        *errors = found;
     if (stat) {
         *stat = COMSTAT{};
         stat->cbInQue = queued + LinkProbe::takePhantomBytes();

@@ -90,6 +90,8 @@ HANDLE CreateFileW(LPCWSTR name, DWORD access, DWORD shareMode, SECURITY_ATTRIBU
     auto port = std::make_shared<Port>();
     port->fd = fd;
     port->wake = wake;
+    // Errors the driver counted before this open are not the handle's to report.
+    driverCounts(*port, &port->counts);
     port->service = std::thread(serve, port.get());
     LinkProbe::notePortOpen(1);
     return handles().add(std::move(port));
