@@ -162,23 +162,48 @@ private slots:
             QCOMPARE(int(px), expected);
     }
 
-    // Each pixel gets a value from its position; the 81st byte of each row carries a value that
-    // no pixel has, and must never show.
+    // Each pixel gets a value from its position, on every way of decoding. With "values below 250" the 81st
+    // byte of each row carries a value that no pixel has, and must never show; "every value" reaches each
+    // palette entry in the first 64 pixels of a row and in the last 16.
+    void rowLayout_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<int>("values");
+        const QList<QPair<FrameDecoder::Path, const char*>> paths{{FrameDecoder::Path::Portable, "portable"},
+                                                                  {FrameDecoder::Path::Sse2, "SSE2"},
+                                                                  {FrameDecoder::Path::Vbmi, "AVX-512 VBMI"}};
+        for (const auto& path : paths) {
+            if (!FrameDecoder::hasPath(path.first)) {
+                qInfo("this processor has no %s path", path.second);
+                continue;
+            }
+            QTest::addRow("%s, values below 250", path.second) << int(path.first) << 200;
+            QTest::addRow("%s, every value", path.second) << int(path.first) << 256;
+        }
+    }
+
     void rowLayout()
     {
+        QFETCH(int, path);
+        QFETCH(int, values);
+        const auto value = [values](int r, int c) { return values == 256 ? (r * 37 + c * 3) % 256 : (r + c) % 200; };
         auto f = goodFrame(2);
         for (int r = 0; r < Km420Frame::Height; ++r) {
             for (int c = 0; c < Km420Frame::Width; ++c)
-                f->bytes[Km420Frame::PixelOffset + r * 81 + c] = char((r + c) % 200);
+                f->bytes[Km420Frame::PixelOffset + r * 81 + c] = char(value(r, c));
             f->bytes[Km420Frame::PixelOffset + r * 81 + 80] = char(250);
         }
+        // Every entry differs from every other in both bytes' worth, so a pixel from the wrong entry shows.
+        std::array<ushort, 256> pal{};
+        for (int i = 0; i < 256; ++i)
+            pal[size_t(i)] = ushort((i * 257) ^ 0x5A3C);
         std::array<ushort, FrameDecoder::PixelCount> out{};
-        const ushort* pal = Palettes::table(2);
-        FrameDecoder::decodePixels(*f, pal, out.data());
+        FrameDecoder::decodePixels(FrameDecoder::Path(path), *f, pal.data(), out.data());
         for (int r = 0; r < Km420Frame::Height; ++r)
             for (int c = 0; c < Km420Frame::Width; ++c)
-                QCOMPARE(out[size_t(r * 80 + c)], pal[(r + c) % 200]);
-        QVERIFY(std::find(out.begin(), out.end(), pal[250]) == out.end());
+                QCOMPARE(out[size_t(r * 80 + c)], pal[size_t(value(r, c))]);
+        if (values < 250)
+            QVERIFY(std::find(out.begin(), out.end(), pal[250]) == out.end());
     }
 
     void frameCheck_data()
