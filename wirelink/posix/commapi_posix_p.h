@@ -119,6 +119,8 @@ struct Port final : Object {
     DWORD known = 0;
     bool arrived = false;
     serial_icounter_struct counts{};
+    // A driver without counters (a pseudo-terminal) is asked once, not at every status query.
+    bool keepsCounts = true;
     bool quit = false;
     std::thread service;
 
@@ -177,7 +179,7 @@ bool queuedBytes(const Port& port, DWORD* count);
 // As queuedBytes, and notes growth of the queue since the last look as an arrival.
 bool observeQueue(Port& port, DWORD* count);
 // The driver's line-error counters; false when the driver keeps none.
-bool driverCounts(const Port& port, serial_icounter_struct* counts);
+bool driverCounts(Port& port, serial_icounter_struct* counts);
 // The line errors counted by the driver since the last call, as ClearCommError reports and clears them.
 DWORD lineErrors(Port& port);
 

@@ -57,12 +57,16 @@ bool injected(Call call)
     return true;
 }
 
-bool driverCounts(const Port& port, serial_icounter_struct* counts)
+bool driverCounts(Port& port, serial_icounter_struct* counts)
 {
     using Counter = LinkProbe::LineCounter;
     quint32 fed[static_cast<int>(Counter::Count)];
-    if (!LinkProbe::lineCounters(fed))
-        return ::ioctl(port.fd, TIOCGICOUNT, counts) == 0;
+    if (!LinkProbe::lineCounters(fed)) {
+        if (port.keepsCounts && ::ioctl(port.fd, TIOCGICOUNT, counts) == 0)
+            return true;
+        port.keepsCounts = port.keepsCounts && errno != ENOTTY && errno != EINVAL;
+        return false;
+    }
     *counts = serial_icounter_struct{};
     counts->frame = static_cast<int>(fed[static_cast<int>(Counter::Frame)]);
     counts->parity = static_cast<int>(fed[static_cast<int>(Counter::Parity)]);
