@@ -4,6 +4,7 @@
 #include "appinfo.h"
 #include "devicenotice.h"
 #include "documentopener.h"
+#include "lazyiconengine.h"
 #include "optiondialog.h"
 #include "optionsfile.h"
 #include "workarea.h"
@@ -70,7 +71,7 @@ QIcon recordIcon()
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("%1 V%2").arg(appName, appVersion));
-    setWindowIcon(QIcon(QStringLiteral(":image/app5.ico")));
+    setWindowIcon(LazyIconEngine::icon(QStringLiteral(":image/app5.ico")));
     m_documentOpener = openDocument;
 
     readOptions();
@@ -165,15 +166,16 @@ void MainWindow::initDevice()
 
 void MainWindow::initAction()
 {
-    m_actionConnect = new QAction(QIcon(QStringLiteral(":/image/refresh.png")), tr("Connect"));
-    m_actionDisconnect = new QAction(QIcon(QStringLiteral(":/image/disconnect.png")), tr("Disconnect"));
+    m_actionConnect = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/refresh.png")), tr("Connect"));
+    m_actionDisconnect = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/disconnect.png")), tr("Disconnect"));
     m_actionDisconnect->setEnabled(false);
-    m_actionOption = new QAction(QIcon(QStringLiteral(":/image/options.png")), tr("Option"));
-    m_actionCapture = new QAction(QIcon(QStringLiteral(":/image/capture.png")), tr("Capture"));
-    m_actionClose = new QAction(QIcon(QStringLiteral(":/image/exit3.png")), tr("Close"));
-    m_actionManual = new QAction(QIcon(QStringLiteral(":/image/manual.png")), tr("User Manual"));
+    m_actionOption = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/options.png")), tr("Option"));
+    m_actionCapture = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/capture.png")), tr("Capture"));
+    m_actionClose = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/exit3.png")), tr("Close"));
+    m_actionManual = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/manual.png")), tr("User Manual"));
     m_actionCapture->setEnabled(false);
-    m_actionOpenRecording = new QAction(QIcon(QStringLiteral(":/image/video.png")), tr("Open Recording..."));
+    m_actionOpenRecording =
+        new QAction(LazyIconEngine::icon(QStringLiteral(":/image/video.png")), tr("Open Recording..."));
     m_actionRecord = new QAction(recordIcon(), tr("Record"));
     m_actionRecord->setCheckable(true);
     m_actionRecord->setToolTip(tr("Record every camera frame to a file in the history folder"));
@@ -223,6 +225,17 @@ void MainWindow::initWidget()
     for (QTabBar* bar : m_mdiArea->findChildren<QTabBar*>())
         bar->setDrawBase(false);
 
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->addWidget(m_mdiArea);
+    setCentralWidget(m_splitter);
+}
+
+// Built when first asked for: made with the window, it would lay out its items, reading their icons, before the
+// window's first paint, for a tree nobody sees.
+QTreeWidget* MainWindow::treeWidget()
+{
+    if (m_treeWidget)
+        return m_treeWidget;
     m_treeWidget = new QTreeWidget;
     m_treeWidget->setColumnCount(2);
     m_treeWidget->setMinimumWidth(180);
@@ -248,10 +261,8 @@ void MainWindow::initWidget()
     }
     m_treeWidget->expandAll();
     m_treeWidget->hide();
-
-    m_splitter = new QSplitter(Qt::Horizontal);
-    m_splitter->addWidget(m_mdiArea);
-    setCentralWidget(m_splitter);
+    connect(m_treeWidget, &QTreeWidget::itemActivated, this, &MainWindow::on_m_treeWidget_itemActivated);
+    return m_treeWidget;
 }
 
 void MainWindow::initConnection()
@@ -261,7 +272,6 @@ void MainWindow::initConnection()
         connect(action, &QAction::triggered, this, &MainWindow::slotActionTriggered);
     connect(m_actionRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
     connect(m_actionOpenRecording, &QAction::triggered, this, &MainWindow::chooseRecording);
-    connect(m_treeWidget, &QTreeWidget::itemActivated, this, &MainWindow::on_m_treeWidget_itemActivated);
 
     connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
     connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);
@@ -303,7 +313,7 @@ QTreeWidgetItem* MainWindow::findChildItem(QTreeWidgetItem* item, const QString&
     return nullptr;
 }
 
-QTreeWidgetItem* MainWindow::findModeItem(DeviceManager::Mode mode) const
+QTreeWidgetItem* MainWindow::findModeItem(DeviceManager::Mode mode)
 {
     int top;
     if (DM::inMask(mode, DM::WifiModes))
@@ -319,7 +329,7 @@ QTreeWidgetItem* MainWindow::findModeItem(DeviceManager::Mode mode) const
         child = 1;
     else
         return nullptr;
-    QTreeWidgetItem* group = m_treeWidget->topLevelItem(top);
+    QTreeWidgetItem* group = treeWidget()->topLevelItem(top);
     return group ? group->child(child) : nullptr;
 }
 

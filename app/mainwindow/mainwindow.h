@@ -43,7 +43,8 @@ public:
     Junction* junction() const { return m_junction; }
     const QList<ModeEntry*>& modeEntries() const { return m_modeEntries; }
     QLabel* statusLabel() const { return m_statusLabel; }
-    QTreeWidget* treeWidget() const { return m_treeWidget; }
+    // The tree of connection groups and content kinds; never shown, built on first use.
+    QTreeWidget* treeWidget();
     QMdiArea* mdiArea() const { return m_mdiArea; }
     QAction* actionConnect() const { return m_actionConnect; }
     QAction* actionDisconnect() const { return m_actionDisconnect; }
@@ -93,7 +94,7 @@ private:
 
     QString optionsPath() const;
     QString trKey(const QString& key) const;
-    QTreeWidgetItem* findModeItem(DeviceManager::Mode mode) const;
+    QTreeWidgetItem* findModeItem(DeviceManager::Mode mode);
     void closeModeWindow(ModeEntry* entry);
     void closeAllModes();
     void updateCaptureEnabled();
