@@ -34,6 +34,7 @@
 #include <lensfeed/serialstreamcut.h>
 #include <panes/livepane.h>
 #include <panes/pictureview.h>
+#include <residentmemory.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -87,14 +88,7 @@ qint64 steadyNs()
 // The kernel's count of this process's resident pages; 0 when it cannot be read.
 double residentMiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).simplified().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
+    return double(residentKb()) / 1024.0;
 }
 
 double median(std::vector<double> values)
