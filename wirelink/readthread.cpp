@@ -3,6 +3,8 @@
 #include "wirelink.h"
 #include "wirelinklog.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -16,6 +18,26 @@ constexpr DWORD kWaitBoundMs = 200;
 // Aborts in a row taken as a purge before a write; beyond them the driver aborts every wait (Wine's serial
 // layer on a pseudo-terminal does, at once), which is paused after as a failure is.
 constexpr int kAbortsBeforePause = 3;
+
+// The driver clears its line errors as it reports them, so they are told here or never. The bytes around them may
+// be wrong or missing; only the receiver's own checks can tell, and a wrong byte inside a frame may pass them.
+void noteLineErrors(DWORD errors)
+{
+    if (errors == 0)
+        return;
+    QStringList kinds;
+    if (errors & CE_FRAME)
+        kinds << QStringLiteral("framing");
+    if (errors & CE_RXPARITY)
+        kinds << QStringLiteral("parity");
+    if (errors & CE_OVERRUN)
+        kinds << QStringLiteral("overrun");
+    if (errors & CE_RXOVER)
+        kinds << QStringLiteral("input buffer overrun");
+    if (errors & CE_BREAK)
+        kinds << QStringLiteral("break");
+    qCWarning(lcWireLinkPort).noquote() << "line errors:" << kinds.join(QStringLiteral(", "));
+}
 
 } // namespace
 
@@ -84,7 +106,9 @@ void ReadThread::run()
         COMSTAT stat{};
         Outcome outcome;
         // The queue is checked before every wait: the driver signals arrivals, not bytes left queued.
-        if (!ClearCommError(file, &errors, &stat))
+        const bool asked = ClearCommError(file, &errors, &stat);
+        noteLineErrors(errors);
+        if (!asked)
             outcome = Outcome::Failed;
         else if (stat.cbInQue == 0)
             outcome = waitForBytes(file);
@@ -168,7 +192,9 @@ bool ReadThread::nothingQueued(HANDLE file) const
 {
     DWORD errors = 0;
     COMSTAT stat{};
-    return ClearCommError(file, &errors, &stat) && stat.cbInQue == 0;
+    const bool asked = ClearCommError(file, &errors, &stat);
+    noteLineErrors(errors);
+    return asked && stat.cbInQue == 0;
 }
 
 ReadThread::Outcome ReadThread::takeFreeBuffer()

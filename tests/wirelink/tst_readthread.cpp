@@ -6,6 +6,7 @@
 #include <modalwatcher.h>
 #include <ptypair.h>
 
+#include <QMutex>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QThread>
@@ -95,6 +96,21 @@ private:
     std::thread thread;
 };
 
+// The reader's warnings, caught from its thread.
+QMutex warningsMutex;
+QStringList warnings;
+QtMessageHandler previousHandler = nullptr;
+
+void keepWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && qstrcmp(context.category, "wirelink.port") == 0) {
+        const QMutexLocker lock(&warningsMutex);
+        warnings << message;
+        return;
+    }
+    previousHandler(type, context, message);
+}
+
 } // namespace
 
 // The reader as seen through its port: what it delivers, and how it waits and stops.
@@ -160,6 +176,9 @@ void TestReadThread::burstArrivesWholeAndInOrder()
     QFETCH(int, size);
     QFETCH(int, receiverDelayMs);
     QFETCH(QList<int>, lineErrors);
+    warnings.clear();
+    previousHandler = qInstallMessageHandler(keepWarning);
+    const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(previousHandler); });
     PtyPair pty;
     WireLink link;
     QByteArray got;
@@ -198,6 +217,8 @@ void TestReadThread::burstArrivesWholeAndInOrder()
     QVERIFY(ClearCommError(link.handle(), &errors, nullptr));
     QCOMPARE(errors, DWORD(0));
     link.close();
+    const QMutexLocker lock(&warningsMutex);
+    QCOMPARE(warnings, lineErrors.isEmpty() ? QStringList() : QStringList{"line errors: framing, overrun"});
 }
 
 void TestReadThread::pendingReadDelivers()
