@@ -27,6 +27,29 @@ function(camdesk_library_includes target scope)
     target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${source_parent}> $<BUILD_INTERFACE:${binary_parent}>)
 endfunction()
 
+# camdesk_internal_library(<name> SOURCES ... [PIECES] [DEFINITIONS ...] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+# A static library that is never installed. PIECES: the pure pieces a shared library is built from, compiled
+# into it with hidden symbols. Otherwise the tests' build of a shared library, whose DEFINITIONS turn its seams
+# on and name it static (<NAME>_STATIC_DEFINE).
+function(camdesk_internal_library name)
+    cmake_parse_arguments(ARG "PIECES" "" "SOURCES;DEFINITIONS;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    add_library(Camdesk::${name} ALIAS ${name})
+    target_compile_features(${name} PUBLIC cxx_std_17)
+    if(ARG_DEFINITIONS)
+        target_compile_definitions(${name} PUBLIC ${ARG_DEFINITIONS})
+    endif()
+    camdesk_library_includes(${name} PUBLIC)
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+    if(ARG_PIECES)
+        set_target_properties(${name} PROPERTIES
+            POSITION_INDEPENDENT_CODE ON
+            CXX_VISIBILITY_PRESET hidden
+            VISIBILITY_INLINES_HIDDEN ON)
+    endif()
+    camdesk_warnings(${name})
+endfunction()
+
 # camdesk_library(<name> <alias-namespace> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
 # A shared library with a generated export header <lowername>_export.h in the build tree. What is
 # installed, and how, is decided in CamdeskInstall.cmake.
