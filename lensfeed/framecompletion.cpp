@@ -26,7 +26,7 @@ FrameCompletion::Outcome FrameCompletion::complete(SerialStreamCut::State state,
     }
     if (outcome == Frame)
         m_failures = 0;
-    else if (isFailure(outcome))
+    else if (outcome != Nothing)
         ++m_failures;
     return outcome;
 }

@@ -24,8 +24,6 @@ public:
     bool givenUp() const { return m_failures >= FailureLimit; }
     void reset() { m_failures = 0; }
 
-    static bool isFailure(Outcome outcome) { return outcome != Nothing && outcome != Frame; }
-
 private:
     int m_failures = 0;
 };

@@ -47,12 +47,11 @@ done
 # Libraries' headers are included by their folder's name (<lensfeed/lensfeed.h>); the program's own
 # folders include their neighbours' headers by name.
 flags+=(-I"$src" -I"$src/libs" -I"$src/tools")
-for top in app; do
-    [ -d "$src/$top" ] || continue
+if [ -d "$src/app" ]; then
     while IFS= read -r dir; do
         flags+=(-I"$dir")
-    done < <(find "$src/$top" -name '*.h' -printf '%h\n' | sort -u)
-done
+    done < <(find "$src/app" -name '*.h' -printf '%h\n' | sort -u)
+fi
 
 failed=0
 n=0
