@@ -4,9 +4,17 @@
 # program started from another folder while its own folder is read-only.
 set -euo pipefail
 build=$1 source=$2 appid=$3 closewindow=$4
-work=$build/tests/install/run
-rm -rf "$work"
-mkdir -p "$work"
+# Root runs the installed program as nobody, who may not pass through the checkout's parents (a clone
+# under /root, or in a mktemp -d folder): then the install goes where every user can reach it.
+if [ "$(id -u)" -eq 0 ]; then
+    work=$(mktemp -d /tmp/camdesk-install.XXXXXX)
+    chmod 755 "$work"
+    trap 'rm -rf "$work"' EXIT
+else
+    work=$build/tests/install/run
+    rm -rf "$work"
+    mkdir -p "$work"
+fi
 prefix=$work/prefix
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -55,6 +63,7 @@ if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody "$home"
     chmod -R a+rX "$work"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+    "${as_user[@]}" test -x "$prefix/bin/camdesk" || fail "nobody cannot reach $prefix/bin/camdesk"
 else
     chmod a-w "$prefix/bin"
     as_user=()
