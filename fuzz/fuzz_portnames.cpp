@@ -4,7 +4,7 @@
 
 #include "fuzzcheck.h"
 
-#include <wirelink/portlisting.h>
+#include <serialports/portlisting.h>
 #include <wirelink/portpath.h>
 
 #include <QStringList>

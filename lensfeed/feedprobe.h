@@ -1,6 +1,8 @@
 #ifndef FEEDPROBE_H
 #define FEEDPROBE_H
 
+#include <serialports/portlisting.h>
+
 #include <QList>
 #include <QString>
 
@@ -14,12 +16,6 @@ class LensFeed;
 // is always used.
 class FeedProbe {
 public:
-    // One serial port as the system lists it; -1 where the port has no USB identifier.
-    struct PortEntry {
-        QString portName;
-        int vendorId = -1;
-        int productId = -1;
-    };
     using PortLister = std::function<QList<PortEntry>()>;
 
 #ifdef LENSFEED_PROBE

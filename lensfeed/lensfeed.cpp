@@ -9,6 +9,7 @@
 
 #include <commander/command.h>
 #include <commander/commander.h>
+#include <serialports/portlisting.h>
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -17,7 +18,6 @@
 #include <QMessageBox>
 #include <QPixmapCache>
 #include <QSerialPort>
-#include <QSerialPortInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -27,21 +27,6 @@
 namespace {
 
 constexpr int HandOverWaits = 300; // of 10 ms each: as long as a reply may take to begin
-
-QList<FeedProbe::PortEntry> systemPorts()
-{
-    QList<FeedProbe::PortEntry> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        FeedProbe::PortEntry entry;
-        entry.portName = info.portName();
-        if (info.hasVendorIdentifier())
-            entry.vendorId = info.vendorIdentifier();
-        if (info.hasProductIdentifier())
-            entry.productId = info.productIdentifier();
-        ports << entry;
-    }
-    return ports;
-}
 
 } // namespace
 
@@ -88,12 +73,8 @@ LensFeed::~LensFeed()
 int LensFeed::enumerate(QStringList& list)
 {
     const FeedProbe::PortLister& lister = FeedProbe::portLister();
-    const QList<FeedProbe::PortEntry> ports = lister ? lister() : systemPorts();
-    for (const FeedProbe::PortEntry& port : ports) {
-        if (port.vendorId == VendorId && port.productId == ProductId)
-            list << port.portName;
-    }
-    return list.size();
+    // In the system's order: the chooser offers the cameras as the system lists them.
+    return PortListing::appendMatching(lister ? lister() : PortListing::system(), VendorId, ProductId, list);
 }
 
 bool LensFeed::open(const QString& name)

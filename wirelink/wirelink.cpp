@@ -4,7 +4,7 @@
 #include "wirelink.h"
 #include "wirelink_p.h"
 
-#include "portlisting.h"
+#include <serialports/portlisting.h>
 #include "portpath.h"
 #include "readthread.h"
 #include "wirelinklog.h"

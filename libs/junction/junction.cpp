@@ -1,5 +1,4 @@
 #include "junction.h"
-#include "camerawatch.h"
 #include "junctionlog.h"
 #include "junctionplatform.h"
 
@@ -8,6 +7,7 @@
 #include <devicebase/reentry.h>
 
 #include <lensfeed/lensfeed.h>
+#include <serialports/camerawatch.h>
 
 #include <QDir>
 #include <QFile>

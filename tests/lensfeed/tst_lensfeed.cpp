@@ -27,12 +27,12 @@ QList<int> codesOf(const QList<QByteArray>& records)
     return codes;
 }
 
-void offerPorts(const QList<FeedProbe::PortEntry>& ports)
+void offerPorts(const QList<PortEntry>& ports)
 {
     FeedProbe::setPortLister([ports] { return ports; });
 }
 
-FeedProbe::PortEntry camera(const QString& path)
+PortEntry camera(const QString& path)
 {
     return {path, LensFeed::VendorId, LensFeed::ProductId};
 }
@@ -223,7 +223,7 @@ private slots:
         CameraSimulator second;
         QVERIFY2(first.start(), qPrintable(first.errorString()));
         QVERIFY2(second.start(), qPrintable(second.errorString()));
-        QList<FeedProbe::PortEntry> ports{{"ttyS0", -1, -1}, {"ttyACM9", 0x0483, 0x5741}};
+        QList<PortEntry> ports{{"ttyS0", 0, 0}, {"ttyACM9", 0x0483, 0x5741}};
         if (cameras >= 1)
             ports << camera(first.portPath());
         if (cameras >= 2)
@@ -248,7 +248,7 @@ private slots:
 
     void enumerateAppends()
     {
-        offerPorts({{"ttyS0", -1, -1}, camera("ttyACM0"), {"ttyACM1", 0x0483, 0x5741}, {"ttyUSB0", 0x1234, 0x5740}});
+        offerPorts({{"ttyS0", 0, 0}, camera("ttyACM0"), {"ttyACM1", 0x0483, 0x5741}, {"ttyUSB0", 0x1234, 0x5740}});
         LensFeed feed;
         QStringList list{"a", "b"};
         QCOMPARE(feed.enumerate(list), 3);

@@ -36,7 +36,7 @@ private slots:
         CameraSimulator sim(options);
         QVERIFY2(sim.start(), qPrintable(sim.errorString()));
         FeedProbe::setPortLister([&sim] {
-            return QList<FeedProbe::PortEntry>{{sim.portPath(), LensFeed::VendorId, LensFeed::ProductId}};
+            return QList<PortEntry>{{sim.portPath(), LensFeed::VendorId, LensFeed::ProductId}};
         });
         LensFeed feed;
         QList<quint32> sequences;

@@ -128,12 +128,12 @@ void TestJunctionCamera::opensByNameOrIdentifiers()
     if (listed) {
         const QString port = sim->portPath();
         FeedProbe::setPortLister([port] {
-            FeedProbe::PortEntry other{QStringLiteral("/dev/ttyS0"), -1, -1};
-            FeedProbe::PortEntry camera{port, LensFeed::VendorId, LensFeed::ProductId};
-            return QList<FeedProbe::PortEntry>{other, camera};
+            PortEntry other{QStringLiteral("/dev/ttyS0"), 0, 0};
+            PortEntry camera{port, LensFeed::VendorId, LensFeed::ProductId};
+            return QList<PortEntry>{other, camera};
         });
     } else {
-        FeedProbe::setPortLister([] { return QList<FeedProbe::PortEntry>(); });
+        FeedProbe::setPortLister([] { return QList<PortEntry>(); });
     }
 
     QCOMPARE(junction->tryOpen(6), opens);

@@ -1,6 +1,7 @@
-#include <wirelink/portlisting.h>
+#include <serialports/portlisting.h>
 #include <wirelink/wirelink.h>
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -33,6 +34,8 @@ private slots:
     void appendMatching_data();
     void appendMatching();
     void enumerateAppendsToCallersList();
+    void usbIdsFromSysfs_data();
+    void usbIdsFromSysfs();
 };
 
 void TestPortListing::arrange_data()
@@ -123,6 +126,72 @@ void TestPortListing::enumerateAppendsToCallersList()
     QCOMPARE(list, (QStringList{"first", "second"}));
     QStringList empty;
     QCOMPARE(WireLink::enumerate(0xfffe, 0xfffe, empty), 0);
+}
+
+void TestPortListing::usbIdsFromSysfs_data()
+{
+    // A tree shaped as sysfs: class/tty/<name>/device leads into devices/, where the USB device folder
+    // holds the identifiers.
+    QTest::addColumn<QString>("deviceFolder"); // under devices/, where the port's device link leads
+    QTest::addColumn<QString>("idsFolder");    // under devices/, where idVendor and idProduct are ("" none)
+    QTest::addColumn<QByteArray>("vendor");
+    QTest::addColumn<QString>("ttyName");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<int>("vid");
+    QTest::addColumn<int>("pid");
+    const QString acm = "pci0000:00/usb1/1-1/1-1:1.0";
+    QTest::newRow("cdc_acm: the device above the interface")
+        << acm << "pci0000:00/usb1/1-1" << QByteArray("0483\n") << "ttyACM0" << true << 0x0483 << 0x5740;
+    QTest::newRow("USB-serial adapter: one level further")
+        << "pci0000:00/usb1/1-2/1-2:1.0/ttyUSB0"
+        << "pci0000:00/usb1/1-2" << QByteArray("067B\n") << "ttyUSB0" << true << 0x067b << 0x5740;
+    QTest::newRow("not on USB") << "platform/serial8250"
+                                << "" << QByteArray() << "ttyS0" << false << 0 << 0;
+    QTest::newRow("identifiers unreadable as hexadecimal")
+        << acm << "pci0000:00/usb1/1-1" << QByteArray("zz\n") << "ttyACM0" << false << 0 << 0;
+    QTest::newRow("identifier too large")
+        << acm << "pci0000:00/usb1/1-1" << QByteArray("10483") << "ttyACM0" << false << 0 << 0;
+    QTest::newRow("no such port") << acm << "pci0000:00/usb1/1-1" << QByteArray("0483") << "ttyACM7" << false << 0 << 0;
+    QTest::newRow("a name that climbs out of class/tty")
+        << acm << "pci0000:00/usb1/1-1" << QByteArray("0483") << "../tty/ttyACM0" << false << 0 << 0;
+    QTest::newRow("identifiers above the device tree are not read")
+        << "usb1"
+        << "" << QByteArray() << "ttyACM0" << false << 0 << 0;
+}
+
+void TestPortListing::usbIdsFromSysfs()
+{
+    QFETCH(QString, deviceFolder);
+    QFETCH(QString, idsFolder);
+    QFETCH(QByteArray, vendor);
+    QFETCH(QString, ttyName);
+    QFETCH(bool, found);
+    QFETCH(int, vid);
+    QFETCH(int, pid);
+    QTemporaryDir sys;
+    QVERIFY(sys.isValid());
+    const QString root = sys.path();
+    QVERIFY(QDir(root).mkpath("devices/" + deviceFolder));
+    QVERIFY(QDir(root).mkpath("class/tty/ttyACM0"));
+    QVERIFY(QDir(root).mkpath("class/tty/ttyUSB0"));
+    QVERIFY(QDir(root).mkpath("class/tty/ttyS0"));
+    const QString port = deviceFolder.contains("ttyUSB")   ? "ttyUSB0"
+                         : deviceFolder.contains("serial") ? "ttyS0"
+                                                           : "ttyACM0";
+    QVERIFY(QFile::link(root + "/devices/" + deviceFolder, root + "/class/tty/" + port + "/device"));
+    // Where nothing in the tree carries identifiers, a folder outside it does.
+    const QString ids = idsFolder.isEmpty() ? root : root + "/devices/" + idsFolder;
+    auto write = [](const QString& path, const QByteArray& text) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    QVERIFY(write(ids + "/idVendor", vendor.isEmpty() ? QByteArray("0483") : vendor));
+    QVERIFY(write(ids + "/idProduct", "5740\n"));
+    quint16 gotVid = 0;
+    quint16 gotPid = 0;
+    QCOMPARE(PortListing::usbIdsFromSysfs(root, ttyName, &gotVid, &gotPid), found);
+    QCOMPARE(int(gotVid), vid);
+    QCOMPARE(int(gotPid), pid);
 }
 
 QTEST_GUILESS_MAIN(TestPortListing)

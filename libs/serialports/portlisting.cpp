@@ -1,5 +1,7 @@
 #include "portlisting.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -58,8 +60,10 @@ int compareNames(const QString& a, const QString& b)
 
 } // namespace
 
-QList<PortEntry> PortListing::present()
+QList<PortEntry> PortListing::system()
 {
+    static const QString sysRoot = QStringLiteral("/sys");
+    const bool haveSysfs = QFileInfo(sysRoot + QLatin1String("/class/tty")).isDir();
     QList<PortEntry> ports;
     const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : infos) {
@@ -67,9 +71,43 @@ QList<PortEntry> PortListing::present()
         entry.name = info.portName();
         entry.vid = info.hasVendorIdentifier() ? info.vendorIdentifier() : 0;
         entry.pid = info.hasProductIdentifier() ? info.productIdentifier() : 0;
+        if (!info.hasVendorIdentifier() && !info.hasProductIdentifier() && haveSysfs)
+            usbIdsFromSysfs(sysRoot, entry.name, &entry.vid, &entry.pid);
         ports.append(entry);
     }
-    return arrange(std::move(ports));
+    return ports;
+}
+
+QList<PortEntry> PortListing::present()
+{
+    return arrange(system());
+}
+
+bool PortListing::usbIdsFromSysfs(const QString& sysRoot, const QString& ttyName, quint16* vid, quint16* pid)
+{
+    if (ttyName.isEmpty() || ttyName.contains(QLatin1Char('/')) || ttyName.startsWith(QLatin1Char('.')))
+        return false;
+    const QString devices = QFileInfo(sysRoot + QLatin1String("/devices")).canonicalFilePath();
+    QString folder =
+        QFileInfo(sysRoot + QLatin1String("/class/tty/") + ttyName + QLatin1String("/device")).canonicalFilePath();
+    // Within the device tree only, and not far: a port sits at most a few levels below its USB device.
+    for (int up = 0; up < 4 && !folder.isEmpty() && !devices.isEmpty() && folder.startsWith(devices + '/'); ++up) {
+        QFile vendorFile(folder + QLatin1String("/idVendor"));
+        QFile productFile(folder + QLatin1String("/idProduct"));
+        if (vendorFile.open(QIODevice::ReadOnly) && productFile.open(QIODevice::ReadOnly)) {
+            bool vendorOk = false;
+            bool productOk = false;
+            const uint vendor = vendorFile.read(16).trimmed().toUInt(&vendorOk, 16);
+            const uint product = productFile.read(16).trimmed().toUInt(&productOk, 16);
+            if (!vendorOk || !productOk || vendor > 0xffff || product > 0xffff)
+                return false;
+            *vid = quint16(vendor);
+            *pid = quint16(product);
+            return true;
+        }
+        folder = QFileInfo(folder).path();
+    }
+    return false;
 }
 
 QList<PortEntry> PortListing::arrange(QList<PortEntry> ports)

@@ -1,5 +1,5 @@
 #include "camerawatch.h"
-#include "junctionlog.h"
+#include "serialportslog.h"
 #include "ttymonitor.h"
 
 #include <QDateTime>
@@ -26,7 +26,7 @@ CameraWatch::CameraWatch(Lister lister, std::function<QString()> namedPort, QObj
     d->lister = std::move(lister);
     d->namedPort = std::move(namedPort);
     d->timer.setTimerType(Qt::VeryCoarseTimer);
-    connect(&d->timer, &QTimer::timeout, this, &CameraWatch::check);
+    connect(&d->timer, &QTimer::timeout, this, [this] { look("look once a second"); });
 }
 
 CameraWatch::~CameraWatch() = default;
@@ -38,9 +38,9 @@ void CameraWatch::start(int intervalMs)
     d->started = true;
     if (!d->monitor) {
         d->monitor = std::make_unique<TtyMonitor>();
-        connect(d->monitor.get(), &TtyMonitor::changed, this, [this] {
+        connect(d->monitor.get(), &TtyMonitor::changed, this, [this](bool fromUdevd) {
             d->listStale = true;
-            check();
+            look(fromUdevd ? "udev notice" : "kernel notice");
         });
     }
     d->seen.clear();
@@ -56,6 +56,11 @@ void CameraWatch::stop()
 }
 
 void CameraWatch::check()
+{
+    look("look asked for");
+}
+
+void CameraWatch::look(const char* reason)
 {
     if (!d->started || d->checking)
         return;
@@ -88,13 +93,13 @@ void CameraWatch::check()
     // Signals last: a receiver may open the camera and run a dialog's event loop.
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         if (now.value(it.key()) != it.value()) {
-            qCInfo(lcJunction) << "camera port gone:" << it.key();
+            qCInfo(lcPortWatch).noquote().nospace() << "camera port gone: " << it.key() << " (" << reason << ")";
             emit gone(it.key());
         }
     }
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         if (before.value(it.key()) != it.value()) {
-            qCInfo(lcJunction) << "camera port appeared:" << it.key();
+            qCInfo(lcPortWatch).noquote().nospace() << "camera port appeared: " << it.key() << " (" << reason << ")";
             emit appeared(it.key());
         }
     }

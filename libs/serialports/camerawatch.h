@@ -1,8 +1,6 @@
 #ifndef CAMERAWATCH_H
 #define CAMERAWATCH_H
 
-#include <junction/junction_export.h>
-
 #include <QObject>
 #include <QStringList>
 
@@ -14,8 +12,9 @@ class TtyMonitor;
 // Watches for the camera's serial ports: those the lister finds by USB identifiers, and a port
 // named by path (KM420_CAMERA_PORT). A port counts as new when it was not there at the last look,
 // or when its path now leads to another device (a link re-made on replug). Looks when the system
-// reports a serial port come or go, and once a second for what it cannot report.
-class JUNCTION_EXPORT CameraWatch : public QObject {
+// reports a serial port come or go, and once a second for what it cannot report (all of it where
+// udevd does not run).
+class CameraWatch : public QObject {
     Q_OBJECT
 public:
     using Lister = std::function<QStringList()>;
@@ -37,6 +36,9 @@ signals:
     void gone(const QString& port);
 
 private:
+    // `reason` names what made the look, for the log.
+    void look(const char* reason);
+
     class Private;
     std::unique_ptr<Private> d;
 };

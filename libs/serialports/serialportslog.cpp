@@ -1,0 +1,3 @@
+#include "serialportslog.h"
+
+Q_LOGGING_CATEGORY(lcPortWatch, "serialports.watch", QtInfoMsg)
