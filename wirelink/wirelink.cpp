@@ -4,10 +4,10 @@
 #include "wirelink.h"
 #include "wirelink_p.h"
 
-#include <serialports/portlisting.h>
 #include "portpath.h"
 #include "readthread.h"
 #include "wirelinklog.h"
+#include <serialports/portlisting.h>
 
 #include <QPointer>
 
@@ -48,6 +48,18 @@ bool configure(HANDLE port)
     dcb.ByteSize = 8;
     dcb.Parity = NOPARITY;
     dcb.StopBits = ONESTOPBIT;
+    // Frames are binary: a port left with XON/XOFF (a fresh USB ACM port has it) would swallow their
+    // 0x11 and 0x13 bytes, and the camera drives no flow-control lines.
+    dcb.fBinary = TRUE;
+    dcb.fOutX = FALSE;
+    dcb.fInX = FALSE;
+    dcb.fOutxCtsFlow = FALSE;
+    dcb.fOutxDsrFlow = FALSE;
+    dcb.fDsrSensitivity = FALSE;
+    dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fErrorChar = FALSE;
+    dcb.fNull = FALSE;
     if (!SetCommState(port, &dcb))
         return false;
     SetupComm(port, kQueueSize, kQueueSize);

@@ -162,13 +162,16 @@ void TestReadThread::burstArrivesWholeAndInOrder_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("receiverDelayMs");
     QTest::addColumn<QList<int>>("lineErrors"); // LinkProbe::LineCounter, counted as the bytes start
-    QTest::newRow("one byte") << 1 << 0 << QList<int>();
-    QTest::newRow("three buffers' worth") << 3 * 102400 + 17 << 0 << QList<int>();
+    QTest::addColumn<bool>("raw");              // false: the line starts as the tty layer leaves a new port
+    QTest::newRow("one byte") << 1 << 0 << QList<int>() << true;
+    QTest::newRow("three buffers' worth") << 3 * 102400 + 17 << 0 << QList<int>() << true;
     // The receiver falls behind, so several blocks wait for delivery while the reader goes on.
-    QTest::newRow("slow receiver") << 3 * 102400 + 17 << 3 << QList<int>();
+    QTest::newRow("slow receiver") << 3 * 102400 + 17 << 3 << QList<int>() << true;
     const QList<int> errors{int(LinkProbe::LineCounter::Frame), int(LinkProbe::LineCounter::Overrun)};
-    QTest::newRow("one byte, line errors") << 1 << 0 << errors;
-    QTest::newRow("three buffers' worth, line errors") << 3 * 102400 + 17 << 0 << errors;
+    QTest::newRow("one byte, line errors") << 1 << 0 << errors << true;
+    QTest::newRow("three buffers' worth, line errors") << 3 * 102400 + 17 << 0 << errors << true;
+    // Every byte value, XON and XOFF among them, passes a line that started with flow control on.
+    QTest::newRow("one frame's worth, cooked line") << 14935 << 0 << QList<int>() << false;
 }
 
 void TestReadThread::burstArrivesWholeAndInOrder()
@@ -176,10 +179,11 @@ void TestReadThread::burstArrivesWholeAndInOrder()
     QFETCH(int, size);
     QFETCH(int, receiverDelayMs);
     QFETCH(QList<int>, lineErrors);
+    QFETCH(bool, raw);
     warnings.clear();
     previousHandler = qInstallMessageHandler(keepWarning);
     const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(previousHandler); });
-    PtyPair pty;
+    PtyPair pty(raw);
     WireLink link;
     QByteArray got;
     int blocks = 0;
