@@ -133,11 +133,16 @@ public:
     bool openReplay();
 
     bool open();
+    bool openDevice();
+    bool awaitCable();
+    int unreadByClient() const;
     void closePort();
     void wake();
     void run();
+    bool serveLine();
     void serviceRequests();
-    void readInput();
+    // False when the line is gone.
+    bool readInput();
     void handleRecord(const CommandRecord& record);
     bool writeHead();
     void finishHead();
@@ -147,8 +152,57 @@ public:
     bool waitUntil(const std::function<bool()>& done, int timeoutMs, bool pumpEvents);
 };
 
+bool CameraSimulator::Private::openDevice()
+{
+    const QByteArray name = QFile::encodeName(options.devicePath);
+    masterFd = ::open(name.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    termios tio{};
+    if (masterFd < 0 || ::tcgetattr(masterFd, &tio) != 0) {
+        error = errnoText(name.constData());
+        closeFd(masterFd);
+        return false;
+    }
+    ::cfmakeraw(&tio);
+    ::cfsetispeed(&tio, B115200);
+    ::cfsetospeed(&tio, B115200);
+    ::tcsetattr(masterFd, TCSANOW, &tio);
+    std::lock_guard<std::mutex> lock(mutex);
+    slavePath = options.devicePath;
+    return true;
+}
+
+// The cable went out: what was on its way is lost, as on the camera. The device is opened again until
+// it opens (a gadget's end opens while unplugged, and reports the hang-up again if it is still out).
+// False when stopped meanwhile.
+bool CameraSimulator::Private::awaitCable()
+{
+    qCInfo(lcCamsimPort) << "cable out on" << options.devicePath;
+    closeFd(masterFd);
+    out.clear();
+    insideReply = false;
+    parser.reset();
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        ++stats.hangUps;
+        hangUpRequested = false;
+    }
+    while (!stopRequested.load()) {
+        pollfd wakeUp{wakeRead, POLLIN, 0};
+        const timespec pause{0, 100 * 1000 * 1000};
+        ::ppoll(&wakeUp, 1, &pause, nullptr);
+        char drain[64];
+        while (::read(wakeRead, drain, sizeof drain) > 0) {
+        }
+        if (!stopRequested.load() && openDevice())
+            return true;
+    }
+    return false;
+}
+
 bool CameraSimulator::Private::open()
 {
+    if (!options.devicePath.isEmpty())
+        return openDevice();
     masterFd = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (masterFd < 0) {
         error = errnoText("posix_openpt");
@@ -451,7 +505,7 @@ void CameraSimulator::Private::handleRecord(const CommandRecord& record)
         out.push_back(std::move(item));
 }
 
-void CameraSimulator::Private::readInput()
+bool CameraSimulator::Private::readInput()
 {
     char buffer[4096];
     while (true) {
@@ -473,9 +527,12 @@ void CameraSimulator::Private::readInput()
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && errno != EAGAIN)
+        if (n < 0 && errno == EAGAIN)
+            return true;
+        // End of file or EIO: a device whose cable went out.
+        if (n < 0)
             qCWarning(lcCamsimPort) << errnoText("read from master");
-        return;
+        return false;
     }
 }
 
@@ -517,12 +574,22 @@ void CameraSimulator::Private::waitForClientToRead()
     const auto deadline = Clock::now() + std::chrono::seconds(2);
     int quietChecks = 0;
     while (quietChecks < 3 && Clock::now() < deadline && !stopRequested.load()) {
-        int pending = 0;
-        if (::ioctl(slaveFd, FIONREAD, &pending) != 0)
+        const int pending = unreadByClient();
+        if (pending < 0)
             return;
         quietChecks = pending == 0 ? quietChecks + 1 : 0;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+// What the client has not read: on a pty what waits at its end; on a device what the driver has not sent.
+// -1 when the line cannot say.
+int CameraSimulator::Private::unreadByClient() const
+{
+    int pending = 0;
+    if (slaveFd >= 0 ? ::ioctl(slaveFd, FIONREAD, &pending) : ::ioctl(masterFd, TIOCOUTQ, &pending))
+        return -1;
+    return pending;
 }
 
 // False when the line is gone.
@@ -564,8 +631,12 @@ void CameraSimulator::Private::serviceRequests()
         parameters = stats.parameters;
         palette = options.paletteNumber;
     }
-    if (flush)
-        ::tcflush(slaveFd, TCIFLUSH);
+    if (flush) {
+        if (slaveFd >= 0)
+            ::tcflush(slaveFd, TCIFLUSH);
+        else
+            ::tcflush(masterFd, TCOFLUSH);
+    }
     if (garbage > 0) {
         OutItem item;
         item.data = garbageBytes(garbage);
@@ -593,10 +664,9 @@ void CameraSimulator::Private::serviceRequests()
     }
 }
 
-void CameraSimulator::Private::run()
+// Serves the line until stop() (false) or until it drops (true).
+bool CameraSimulator::Private::serveLine()
 {
-    lastDone = Clock::now();
-    nextSlot = lastDone;
     bool lineDropped = false;
     while (!stopRequested.load()) {
         serviceRequests();
@@ -652,9 +722,11 @@ void CameraSimulator::Private::run()
             while (::read(wakeRead, drain, sizeof drain) > 0) {
             }
         }
-        if (fds[0].revents & POLLIN)
-            readInput();
-        if (fds[0].revents & (POLLERR | POLLNVAL)) {
+        if ((fds[0].revents & POLLIN) && !readInput()) {
+            lineDropped = true;
+            break;
+        }
+        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) {
             qCWarning(lcCamsimPort) << "the master reported an error; dropping the line";
             lineDropped = true;
             break;
@@ -664,7 +736,19 @@ void CameraSimulator::Private::run()
             break;
         }
     }
-    if (!lineDropped)
+    return lineDropped;
+}
+
+void CameraSimulator::Private::run()
+{
+    bool lineDropped = false;
+    do {
+        lastDone = Clock::now();
+        nextSlot = lastDone;
+        lineDropped = serveLine();
+        // A device is a cable that comes back, unless the replay is over.
+    } while (lineDropped && !options.devicePath.isEmpty() && !replayEnded && awaitCable());
+    if (!lineDropped || stopRequested.load())
         return;
     // A hang-up: the thread closes the line itself, stop() only joins.
     qint64 unanswered = 0;

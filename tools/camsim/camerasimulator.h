@@ -36,9 +36,10 @@ struct SimulatorStats {
     qint64 records() const { return recordsByCode[0] + recordsByCode[1] + recordsByCode[2] + recordsOtherCode; }
 };
 
-// The KM420 camera on a pseudo-terminal. start() opens a pty pair in raw mode and serves it from a thread of
-// its own, so a client on the calling thread may block or run nested event loops. Every well-formed command
-// record gets one 14,935-byte frame unless a fault says otherwise. All operations are thread-safe.
+// The KM420 camera on a pseudo-terminal (or on a serial device, Options::devicePath). start() opens a pty pair
+// in raw mode and serves it from a thread of its own, so a client on the calling thread may block or run nested event
+// loops. Every well-formed command record gets one 14,935-byte frame unless a fault says otherwise. All operations are
+// thread-safe.
 //
 // The simulator keeps a slave descriptor open, so a client may close and reopen the port; bytes a client
 // left unread stay in the port for the next one, as on a real line (flushPort() drops them).
@@ -49,6 +50,9 @@ public:
         quint8 paletteNumber = 0;
         int minFrameIntervalMs = 0; // 0: answer as fast as possible
         QString linkPath;           // when set, a symbolic link to the slave is kept there while running
+        // When set, this existing serial device is served instead of a pty (a USB gadget's end of the
+        // cable). When the cable goes out the device is opened again until it is back; no link is made.
+        QString devicePath;
         CameraParameters parameters;
         FrameBuilder::ExtBlock extBlock = FrameBuilder::ExtBlock::Known;
         // When set, replies are the frames of this recording, in order and byte for byte, none sent before

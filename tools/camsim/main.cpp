@@ -1,4 +1,5 @@
-// km420-sim: a KM420 camera on a pseudo-terminal. Prints the slave path on the first line of stdout.
+// km420-sim: a KM420 camera on a pseudo-terminal, or on a serial device it is given. Prints the path to
+// open on the first line of stdout.
 
 #include "camerasimulator.h"
 #include "controlcommand.h"
@@ -89,6 +90,11 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     const QCommandLineOption linkOption(QStringLiteral("link"), QStringLiteral("Symbolic link to the port."),
                                         QStringLiteral("path"));
+    const QCommandLineOption deviceOption(
+        QStringLiteral("device"),
+        QStringLiteral("Serve this serial device (a USB gadget's end of the cable) instead of a pseudo-terminal; "
+                       "it is opened again when the cable comes back."),
+        QStringLiteral("path"));
     const QCommandLineOption paletteOption(QStringLiteral("palette"), QStringLiteral("Palette number 0-255."),
                                            QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption fpsOption(QStringLiteral("fps"), QStringLiteral("At most this many frames a second."),
@@ -111,8 +117,8 @@ int main(int argc, char* argv[])
         QStringLiteral("file"));
     const QCommandLineOption loopOption(QStringLiteral("loop"),
                                         QStringLiteral("With --replay: start again at the first frame."));
-    parser.addOptions({linkOption, paletteOption, fpsOption, faultOption, seedOption, controlOption, quietOption,
-                       extOption, replayOption, loopOption});
+    parser.addOptions({linkOption, deviceOption, paletteOption, fpsOption, faultOption, seedOption, controlOption,
+                       quietOption, extOption, replayOption, loopOption});
     parser.process(app);
 
     if (parser.isSet(quietOption))
@@ -121,6 +127,11 @@ int main(int argc, char* argv[])
     bool ok = true;
     CameraSimulator::Options options;
     options.linkPath = parser.value(linkOption);
+    options.devicePath = parser.value(deviceOption);
+    if (!options.devicePath.isEmpty() && !options.linkPath.isEmpty()) {
+        std::fprintf(stderr, "km420-sim: --link makes a pseudo-terminal; it does not go with --device\n");
+        return 2;
+    }
     const int palette = parser.value(paletteOption).toInt(&ok);
     if (!ok || palette < 0 || palette > 255) {
         std::fprintf(stderr, "km420-sim: --palette takes 0 to 255\n");
