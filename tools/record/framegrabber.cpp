@@ -25,7 +25,7 @@ FrameGrabber::FrameGrabber(QObject* parent)
     connect(m_port.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError)
             return;
-        const QString why = QStringLiteral("the port failed (%1)").arg(m_port->errorString());
+        const QString why = QStringLiteral("the camera went away: the port failed (%1)").arg(m_port->errorString());
         QMetaObject::invokeMethod(
             this,
             [this, why, session = m_session] {
@@ -101,7 +101,7 @@ void FrameGrabber::sendCommand()
     const QByteArray command = m_command.build(m_nextCode);
     m_sinceCommand.start();
     if (m_port->write(command) != command.size()) {
-        fail(QStringLiteral("cannot write to the port (%1)").arg(m_port->errorString()));
+        fail(QStringLiteral("the camera went away: cannot write to the port (%1)").arg(m_port->errorString()));
         return;
     }
     m_cut->arm();
@@ -144,7 +144,8 @@ void FrameGrabber::completeReply()
     } else {
         m_nextCode = CommandRecordBuilder::ResetFrame;
         if (++m_failures >= FailureLimit) {
-            fail(QStringLiteral("%1 replies missing or damaged in a row").arg(m_failures));
+            fail(
+                QStringLiteral("the camera stopped answering: %1 replies missing or damaged in a row").arg(m_failures));
             return;
         }
     }

@@ -1,10 +1,12 @@
 // km420-record: records frames from a KM420 into a recording file, without the GUI.
 
+#include "camerafinder.h"
 #include "consoleplatform.h"
 #include "recordsession.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,19 +32,24 @@ int main(int argc, char* argv[])
         QStringLiteral("Records frames from a KM420 camera into a recording file. Without --frames or --seconds "
                        "it records until interrupted (Ctrl+C)."));
     parser.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Serial port of the camera."),
-                                        QStringLiteral("port"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("Serial port of the camera. Without it, the one port with the camera's USB identifiers "
+                       "(0483:5740)."),
+        QStringLiteral("port"));
+    const QCommandLineOption waitOption(QStringLiteral("wait"),
+                                        QStringLiteral("Wait for the camera to be plugged in, then record."));
     const QCommandLineOption outOption(
         QStringLiteral("out"), QStringLiteral("Recording file to create (never overwritten)."), QStringLiteral("file"));
     const QCommandLineOption framesOption(QStringLiteral("frames"), QStringLiteral("Stop after this many frames."),
                                           QStringLiteral("n"));
     const QCommandLineOption secondsOption(QStringLiteral("seconds"), QStringLiteral("Stop after this many seconds."),
                                            QStringLiteral("s"));
-    parser.addOptions({portOption, outOption, framesOption, secondsOption});
+    parser.addOptions({portOption, waitOption, outOption, framesOption, secondsOption});
     parser.process(app);
 
-    if (!parser.isSet(portOption) || !parser.isSet(outOption)) {
-        complain(QStringLiteral("--port and --out are needed; see --help"));
+    if (!parser.isSet(outOption)) {
+        complain(QStringLiteral("--out is needed; see --help"));
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -68,11 +75,53 @@ int main(int argc, char* argv[])
     }
 
     RecordSession session;
-    if (!ConsolePlatform::watchStopRequests([&session] { session.stop(); })) {
+    QEventLoop waiting;
+    bool interrupted = false;
+    if (!ConsolePlatform::watchStopRequests([&] {
+            interrupted = true;
+            if (waiting.isRunning())
+                waiting.quit();
+            session.stop();
+        })) {
         complain(QStringLiteral("cannot watch for interrupts"));
         return 1;
     }
-    if (!session.start(parser.value(portOption), parser.value(outOption), limits)) {
+
+    QString port = parser.value(portOption);
+    const bool wait = parser.isSet(waitOption);
+    if (port.isEmpty() || wait) {
+        CameraFinder finder(port);
+        QStringList found = finder.present();
+        if (found.isEmpty() && wait) {
+            complain(port.isEmpty() ? QStringLiteral("waiting for the camera (USB 0483:5740) to be plugged in")
+                                    : QStringLiteral("waiting for %1 to be plugged in").arg(port));
+            QObject::connect(&finder, &CameraFinder::found, &waiting, [&](const QStringList& ports) {
+                found = ports;
+                waiting.quit();
+            });
+            finder.waitForCamera();
+            waiting.exec();
+            finder.stopWaiting();
+            if (interrupted) {
+                complain(QStringLiteral("interrupted while waiting for the camera; nothing recorded"));
+                return 1;
+            }
+        }
+        if (found.isEmpty()) {
+            complain(QStringLiteral("no camera found: no serial port has the camera's USB identifiers 0483:5740; "
+                                    "plug it in, wait for it with --wait, or name its port with --port"));
+            return 1;
+        }
+        if (found.size() > 1) {
+            complain(QStringLiteral("several cameras found (%1); choose one with --port")
+                         .arg(found.join(QLatin1String(", "))));
+            return 2;
+        }
+        if (port.isEmpty())
+            complain(QStringLiteral("recording from the camera on %1").arg(found.first()));
+        port = found.first();
+    }
+    if (!session.start(port, parser.value(outOption), limits)) {
         complain(session.errorString());
         return 1;
     }

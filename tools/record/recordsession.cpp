@@ -11,7 +11,7 @@ RecordSession::RecordSession(QObject* parent) : QObject(parent)
     connect(&m_timeLimit, &QTimer::timeout, this, &RecordSession::stop);
     connect(&m_grabber, &FrameGrabber::frameReceived, this, &RecordSession::append);
     connect(&m_grabber, &FrameGrabber::failed, this, [this](const QString& why) {
-        finish(QStringLiteral("the camera stopped answering on %1: %2").arg(m_grabber.portName(), why));
+        finish(QStringLiteral("recording ended on %1: %2").arg(m_grabber.portName(), why));
     });
 }
 
