@@ -15,11 +15,12 @@ PACKAGES := build-essential cmake pkg-config \
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
     g++-mingw-w64-i686 fonts-noto-cjk clang clang-format libclang-rt-14-dev xvfb \
     libudev-dev libx11-dev desktop-file-utils appstream dpkg-dev lintian \
-    libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
+    libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg \
+    qemu-system-x86 busybox-static udev kmod cpio
 
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCAMDESK_WERROR=$(WERROR)
 
-.PHONY: all deps build test demo run bench soak fuzz clean format install package
+.PHONY: all deps build test demo run bench soak fuzz clean format install package usbvm
 
 all: build
 
@@ -52,6 +53,11 @@ bench: deps
 soak: deps
 	$(MAKE) build
 	./tools/soak.sh $(BUILD_DIR)
+
+# Boots the USB test machine, plugs in a camera gadget and shows what the guest sees of it.
+usbvm: deps
+	$(MAKE) build
+	./tools/usbvm/usbvm.sh $(BUILD_DIR) bash $(CURDIR)/tools/usbvm/tour.sh $(abspath $(BUILD_DIR))
 
 fuzz: deps
 	./fuzz/run.sh
