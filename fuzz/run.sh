@@ -22,7 +22,7 @@ artifacts=$build/fuzz-artifacts
 cxx=${FUZZ_CXX:-clang++}
 
 # Seed folder under fuzz/corpus and target of each fuzzer.
-names=(optionsread optionsroundtrip framecheck streamcut portnames mounttable recordingread)
+names=(optionsread optionsroundtrip framecheck streamcut portnames mounttable recordingread layoutprofile)
 
 case $mode in
 smoke) budget=(-runs=2000 -max_total_time=60) ;;

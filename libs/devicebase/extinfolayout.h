@@ -6,7 +6,7 @@
 
 #include <QtGlobal>
 
-// camdesk's own layout of the extended information of a frame record (doc/extinfo-layout.md).
+// camdesk's own layout of the extended information of a frame record (doc/layout-profiles.md).
 // The 6,144 bytes belong to the camera; a frame carries this layout only when its signature,
 // version and check value say so, and no value of an unproven block may be shown or used.
 // Offsets are from byte 0 of the frame record; integers little-endian.

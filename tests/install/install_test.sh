@@ -23,6 +23,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # Layout: what must be there, and what must not.
 for f in bin/camdesk bin/km420-record share/camdesk/de.qm share/camdesk/cn.qm share/camdesk/translations/qt_de.qm \
     "share/camdesk/Software Manual.pdf" share/camdesk/软件用户手册.pdf lib/libLensFeed.so lib/libWireLink.so \
+    share/camdesk/layouts/camdesk-builtin-1.json lib/libLayouts.so \
     include/camdesk/lensfeed/lensfeed.h include/camdesk/wirelink/wirelink.h include/camdesk/devicebase/km420frame.h \
     lib/cmake/Camdesk/CamdeskConfig.cmake lib/cmake/Camdesk/CamdeskConfigVersion.cmake \
     share/applications/$appid.desktop share/metainfo/$appid.metainfo.xml \
