@@ -4,6 +4,7 @@
 #include "appinfo.h"
 #include "devicenotice.h"
 #include "documentopener.h"
+#include "layoutsdialog.h"
 #include "lazyiconengine.h"
 #include "optiondialog.h"
 #include "optionsfile.h"
@@ -101,7 +102,7 @@ MainWindow::~MainWindow()
     qDeleteAll(m_modeEntries);
     delete m_treeWidget;
     for (QAction* action : {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionOpenRecording,
-                            m_actionRecord, m_actionClose, m_actionManual})
+                            m_actionRecord, m_actionClose, m_actionManual, m_actionLayouts})
         delete action;
 }
 
@@ -173,6 +174,7 @@ void MainWindow::initAction()
     m_actionCapture = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/capture.png")), tr("Capture"));
     m_actionClose = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/exit3.png")), tr("Close"));
     m_actionManual = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/manual.png")), tr("User Manual"));
+    m_actionLayouts = new QAction(tr("Layout Profiles..."));
     m_actionCapture->setEnabled(false);
     m_actionOpenRecording =
         new QAction(LazyIconEngine::icon(QStringLiteral(":/image/video.png")), tr("Open Recording..."));
@@ -203,6 +205,8 @@ void MainWindow::initWidget()
     fileMenu->addAction(m_actionRecord);
     fileMenu->addAction(m_actionOption);
     fileMenu->addAction(m_actionClose);
+    QMenu* toolsMenu = menuBar()->addMenu(tr("Tools"));
+    toolsMenu->addAction(m_actionLayouts);
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
     helpMenu->addAction(m_actionManual);
 
@@ -272,6 +276,7 @@ void MainWindow::initConnection()
         connect(action, &QAction::triggered, this, &MainWindow::slotActionTriggered);
     connect(m_actionRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
     connect(m_actionOpenRecording, &QAction::triggered, this, &MainWindow::chooseRecording);
+    connect(m_actionLayouts, &QAction::triggered, this, [this] { LayoutsDialog(this).exec(); });
 
     connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
     connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);

@@ -56,6 +56,7 @@ public:
     // Opens a recording in a playback pane; false (after telling the user) when it cannot be read.
     bool openRecording(const QString& path);
     QAction* actionManual() const { return m_actionManual; }
+    QAction* actionLayouts() const { return m_actionLayouts; }
     const OptionParam& optionParam() const { return m_optionParam; }
 
     ChildPane* findModeWindow(DeviceManager::Mode mode, ModeEntry** entry = nullptr) const;
@@ -120,6 +121,7 @@ private:
     QAction* m_actionRecord = nullptr;
     QAction* m_actionOpenRecording = nullptr;
     QAction* m_actionManual = nullptr;
+    QAction* m_actionLayouts = nullptr;
     OptionParam m_optionParam;
 
     std::function<void(const QString&)> m_documentOpener;

@@ -1,6 +1,9 @@
+#include "appfolders.h"
 #include "localisation.h"
 #include "mainwindow.h"
 #include "optionsfile.h"
+
+#include <layouts/layoutcatalog.h>
 
 #include <QApplication>
 
@@ -11,6 +14,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("camdesk"));
     QGuiApplication::setDesktopFileName(QStringLiteral(CAMDESK_DESKTOP_ID));
     installTranslators(OptionsFile::location(), QStringLiteral("Language"));
+    // The shipped profiles, then the user's, which replace shipped ones of the same name.
+    LayoutCatalog::setSharedFolders(
+        {AppFolders::dataFolder() + QStringLiteral("/layouts"), LayoutCatalog::userFolder()});
     MainWindow window(nullptr);
     window.show();
     return app.exec();

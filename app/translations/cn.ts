@@ -84,6 +84,41 @@
     </message>
 </context>
 <context>
+    <name>LayoutsDialog</name>
+    <message>
+        <source>Layout Profiles</source>
+        <translation>数据格式配置</translation>
+    </message>
+    <message>
+        <source>camdesk shows temperatures only from frames that one of these profiles proves. Your own profiles go in %1.</source>
+        <translation>camdesk 只显示能被以下某个配置证实的图像中的温度。您自己的配置请放在 %1。</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新加载</translation>
+    </message>
+    <message>
+        <source>%1 (no proof: not used)</source>
+        <translation>%1（无验证条件：不使用）</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>内置</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>已忽略：%1</translation>
+    </message>
+</context>
+<context>
     <name>LensFeed</name>
     <message>
         <source>Choose Camera</source>
@@ -240,6 +275,17 @@
         <source>The history folder %1 cannot be created.</source>
         <translation>无法创建历史文件夹 %1。</translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>数据格式：</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadings</name>
+    <message>
+        <source>values out of range for %1</source>
+        <translation>%1 的数值超出范围</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -341,10 +387,12 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <extracomment>%1 and %2 are the menu and its item, as they are translated</extracomment>
         <translation>未打开相机。请将相机切换到 USB 视频模式并连接到电脑，然后选择 %1 &gt; %2。</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
+        <extracomment>%1 is the mount point of the disk, or those of several disks with &quot;, &quot; between them.</extracomment>
         <translation>U盘已连接：%1</translation>
     </message>
     <message>
@@ -400,6 +448,14 @@
 What was recorded is kept in %2.</source>
         <translation>录像已停止：%1
 已录制的内容保存在 %2 中。</translation>
+    </message>
+    <message>
+        <source>Layout Profiles...</source>
+        <translation>数据格式配置...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
     </message>
 </context>
 <context>
@@ -586,6 +642,10 @@ What was recorded is kept in %2.</source>
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>数据格式：</translation>
     </message>
 </context>
 <context>

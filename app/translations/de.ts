@@ -84,6 +84,41 @@
     </message>
 </context>
 <context>
+    <name>LayoutsDialog</name>
+    <message>
+        <source>Layout Profiles</source>
+        <translation>Layout-Profile</translation>
+    </message>
+    <message>
+        <source>camdesk shows temperatures only from frames that one of these profiles proves. Your own profiles go in %1.</source>
+        <translation>camdesk zeigt Temperaturen nur aus Bildern, die eines dieser Profile belegt. Eigene Profile gehören nach %1.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>%1 (no proof: not used)</source>
+        <translation>%1 (ohne Nachweis: nicht verwendet)</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>eingebaut</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignoriert: %1</translation>
+    </message>
+</context>
+<context>
     <name>LensFeed</name>
     <message>
         <source>Choose Camera</source>
@@ -240,6 +275,17 @@
         <source>The history folder %1 cannot be created.</source>
         <translation>Der Ordner für Verlaufsdateien %1 kann nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Layout:</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadings</name>
+    <message>
+        <source>values out of range for %1</source>
+        <translation>Werte außerhalb des Bereichs für %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -341,10 +387,12 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <extracomment>%1 and %2 are the menu and its item, as they are translated</extracomment>
         <translation>Keine Kamera geöffnet. Schalten Sie die Kamera in den USB-Videomodus, schließen Sie sie an und wählen Sie dann %1 &gt; %2.</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
+        <extracomment>%1 is the mount point of the disk, or those of several disks with &quot;, &quot; between them.</extracomment>
         <translation>USB-Laufwerk verbunden: %1</translation>
     </message>
     <message>
@@ -400,6 +448,14 @@
 What was recorded is kept in %2.</source>
         <translation>Aufzeichnung abgebrochen: %1
 Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Layout Profiles...</source>
+        <translation>Layout-Profile...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
     </message>
 </context>
 <context>
@@ -586,6 +642,10 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Layout:</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,41 @@
     </message>
 </context>
 <context>
+    <name>LayoutsDialog</name>
+    <message>
+        <source>Layout Profiles</source>
+        <translation>Perfiles de disposición</translation>
+    </message>
+    <message>
+        <source>camdesk shows temperatures only from frames that one of these profiles proves. Your own profiles go in %1.</source>
+        <translation>camdesk solo muestra temperaturas de las imágenes que uno de estos perfiles reconoce. Sus propios perfiles van en %1.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>%1 (no proof: not used)</source>
+        <translation>%1 (sin prueba: no se usa)</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>integrado</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignorado: %1</translation>
+    </message>
+</context>
+<context>
     <name>LensFeed</name>
     <message>
         <source>Choose Camera</source>
@@ -240,6 +275,17 @@
         <source>The history folder %1 cannot be created.</source>
         <translation>No se puede crear la carpeta del historial %1.</translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Disposición:</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadings</name>
+    <message>
+        <source>values out of range for %1</source>
+        <translation>valores fuera de rango para %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -341,10 +387,12 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <extracomment>%1 and %2 are the menu and its item, as they are translated</extracomment>
         <translation>No hay ninguna cámara abierta. Ponga la cámara en modo de vídeo USB, conéctela y elija %1 &gt; %2.</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
+        <extracomment>%1 is the mount point of the disk, or those of several disks with &quot;, &quot; between them.</extracomment>
         <translation>Unidad USB conectada: %1</translation>
     </message>
     <message>
@@ -400,6 +448,14 @@
 What was recorded is kept in %2.</source>
         <translation>Grabación detenida: %1
 Lo grabado hasta ese momento se conserva en %2.</translation>
+    </message>
+    <message>
+        <source>Layout Profiles...</source>
+        <translation>Perfiles de disposición...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
     </message>
 </context>
 <context>
@@ -586,6 +642,10 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Disposición:</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,41 @@
     </message>
 </context>
 <context>
+    <name>LayoutsDialog</name>
+    <message>
+        <source>Layout Profiles</source>
+        <translation>Profils de disposition</translation>
+    </message>
+    <message>
+        <source>camdesk shows temperatures only from frames that one of these profiles proves. Your own profiles go in %1.</source>
+        <translation>camdesk n&apos;affiche de températures que pour les images qu&apos;un de ces profils reconnaît. Vos propres profils vont dans %1.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>%1 (no proof: not used)</source>
+        <translation>%1 (sans preuve : non utilisé)</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>intégré</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignoré : %1</translation>
+    </message>
+</context>
+<context>
     <name>LensFeed</name>
     <message>
         <source>Choose Camera</source>
@@ -240,6 +275,17 @@
         <source>The history folder %1 cannot be created.</source>
         <translation>Impossible de créer le dossier de l&apos;historique %1.</translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Disposition :</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadings</name>
+    <message>
+        <source>values out of range for %1</source>
+        <translation>valeurs hors limites pour %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -341,10 +387,12 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <extracomment>%1 and %2 are the menu and its item, as they are translated</extracomment>
         <translation>Aucune caméra n&apos;est ouverte. Passez la caméra en mode vidéo USB, branchez-la, puis choisissez %1 &gt; %2.</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
+        <extracomment>%1 is the mount point of the disk, or those of several disks with &quot;, &quot; between them.</extracomment>
         <translation>Lecteur USB connecté&#xa0;: %1</translation>
     </message>
     <message>
@@ -400,6 +448,14 @@
 What was recorded is kept in %2.</source>
         <translation>Enregistrement interrompu&#xa0;: %1
 Ce qui a été enregistré est conservé dans %2.</translation>
+    </message>
+    <message>
+        <source>Layout Profiles...</source>
+        <translation>Profils de disposition...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
     </message>
 </context>
 <context>
@@ -586,6 +642,10 @@ Ce qui a été enregistré est conservé dans %2.</translation>
     <message>
         <source>%1 °C</source>
         <translation>%1&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Disposition :</translation>
     </message>
 </context>
 <context>

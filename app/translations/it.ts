@@ -84,6 +84,41 @@
     </message>
 </context>
 <context>
+    <name>LayoutsDialog</name>
+    <message>
+        <source>Layout Profiles</source>
+        <translation>Profili di layout</translation>
+    </message>
+    <message>
+        <source>camdesk shows temperatures only from frames that one of these profiles proves. Your own profiles go in %1.</source>
+        <translation>camdesk mostra temperature solo dalle immagini riconosciute da uno di questi profili. I propri profili vanno in %1.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ricarica</translation>
+    </message>
+    <message>
+        <source>%1 (no proof: not used)</source>
+        <translation>%1 (senza prova: non usato)</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>integrato</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignorato: %1</translation>
+    </message>
+</context>
+<context>
     <name>LensFeed</name>
     <message>
         <source>Choose Camera</source>
@@ -240,6 +275,17 @@
         <source>The history folder %1 cannot be created.</source>
         <translation>Impossibile creare la cartella dello storico %1.</translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Layout:</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadings</name>
+    <message>
+        <source>values out of range for %1</source>
+        <translation>valori fuori intervallo per %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -341,10 +387,12 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <extracomment>%1 and %2 are the menu and its item, as they are translated</extracomment>
         <translation>Nessuna termocamera aperta. Portate la termocamera in modalità video USB, collegatela e scegliete %1 &gt; %2.</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
+        <extracomment>%1 is the mount point of the disk, or those of several disks with &quot;, &quot; between them.</extracomment>
         <translation>Unità USB connessa: %1</translation>
     </message>
     <message>
@@ -400,6 +448,14 @@
 What was recorded is kept in %2.</source>
         <translation>Registrazione interrotta: %1
 Quanto registrato finora è conservato in %2.</translation>
+    </message>
+    <message>
+        <source>Layout Profiles...</source>
+        <translation>Profili di layout...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
     </message>
 </context>
 <context>
@@ -586,6 +642,10 @@ Quanto registrato finora è conservato in %2.</translation>
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Layout:</translation>
     </message>
 </context>
 <context>

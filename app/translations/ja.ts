@@ -84,6 +84,41 @@
     </message>
 </context>
 <context>
+    <name>LayoutsDialog</name>
+    <message>
+        <source>Layout Profiles</source>
+        <translation>レイアウトプロファイル</translation>
+    </message>
+    <message>
+        <source>camdesk shows temperatures only from frames that one of these profiles proves. Your own profiles go in %1.</source>
+        <translation>camdesk は、これらのプロファイルのいずれかで確認できたフレームからのみ温度を表示します。独自のプロファイルは %1 に置きます。</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>%1 (no proof: not used)</source>
+        <translation>%1（確認条件なし: 使用されません）</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>組み込み</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>無視: %1</translation>
+    </message>
+</context>
+<context>
     <name>LensFeed</name>
     <message>
         <source>Choose Camera</source>
@@ -240,6 +275,17 @@
         <source>The history folder %1 cannot be created.</source>
         <translation>履歴フォルダー %1 を作成できません。</translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>レイアウト:</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadings</name>
+    <message>
+        <source>values out of range for %1</source>
+        <translation>%1 の値が範囲外です</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -341,10 +387,12 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <extracomment>%1 and %2 are the menu and its item, as they are translated</extracomment>
         <translation>カメラが開かれていません。カメラを USB ビデオモードに切り替えて接続し、%1 &gt; %2 を選んでください。</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
+        <extracomment>%1 is the mount point of the disk, or those of several disks with &quot;, &quot; between them.</extracomment>
         <translation>USB ドライブに接続しました：%1</translation>
     </message>
     <message>
@@ -400,6 +448,14 @@
 What was recorded is kept in %2.</source>
         <translation>録画が停止しました: %1
 それまでに録画した内容は %2 に保存されています。</translation>
+    </message>
+    <message>
+        <source>Layout Profiles...</source>
+        <translation>レイアウトプロファイル...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>ツール</translation>
     </message>
 </context>
 <context>
@@ -586,6 +642,10 @@ What was recorded is kept in %2.</source>
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>レイアウト:</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,41 @@
     </message>
 </context>
 <context>
+    <name>LayoutsDialog</name>
+    <message>
+        <source>Layout Profiles</source>
+        <translation>Профили разметки</translation>
+    </message>
+    <message>
+        <source>camdesk shows temperatures only from frames that one of these profiles proves. Your own profiles go in %1.</source>
+        <translation>camdesk показывает температуры только для кадров, которые подтверждает один из этих профилей. Свои профили кладите в %1.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Перечитать</translation>
+    </message>
+    <message>
+        <source>%1 (no proof: not used)</source>
+        <translation>%1 (без подтверждения: не используется)</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>встроенный</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Пропущен: %1</translation>
+    </message>
+</context>
+<context>
     <name>LensFeed</name>
     <message>
         <source>Choose Camera</source>
@@ -240,6 +275,17 @@
         <source>The history folder %1 cannot be created.</source>
         <translation>Не удаётся создать папку истории %1.</translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Разметка:</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadings</name>
+    <message>
+        <source>values out of range for %1</source>
+        <translation>значения вне допустимого диапазона для %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -341,10 +387,12 @@
     </message>
     <message>
         <source>No camera is open. Switch the camera to USB video mode, plug it in, then choose %1 &gt; %2.</source>
+        <extracomment>%1 and %2 are the menu and its item, as they are translated</extracomment>
         <translation>Камера не открыта. Переключите камеру в режим USB-видео, подключите её и выберите %1 &gt; %2.</translation>
     </message>
     <message>
         <source>USB flash disk is open: %1</source>
+        <extracomment>%1 is the mount point of the disk, or those of several disks with &quot;, &quot; between them.</extracomment>
         <translation>USB-накопитель подключен: %1</translation>
     </message>
     <message>
@@ -400,6 +448,14 @@
 What was recorded is kept in %2.</source>
         <translation>Запись остановлена: %1
 Записанное до этого момента сохранено в %2.</translation>
+    </message>
+    <message>
+        <source>Layout Profiles...</source>
+        <translation>Профили разметки...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Инструменты</translation>
     </message>
 </context>
 <context>
@@ -586,6 +642,10 @@ What was recorded is kept in %2.</source>
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Разметка:</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,17 @@
 
 namespace {
 
-QString tenths(qint16 value)
+QString tenths(qint16 value, bool given = true)
 {
-    return QString::number(value / 10.0, 'f', 1);
+    return given ? QString::number(value / 10.0, 'f', 1) : QString();
+}
+
+// A field as CSV reads it: quoted when it holds a separator or a quote.
+QString csvField(QString text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
 } // namespace
@@ -16,16 +24,16 @@ AlarmRule::Causes AlarmRule::evaluate(const OptionParam& options, const LiveRead
     Causes causes;
     if (!options.allowAlarm || !readings.valid)
         return causes;
-    if (options.allowMaxAlarm && readings.maxTemp > readings.alarmHigh)
+    if (options.allowMaxAlarm && readings.hasMax && readings.maxTemp > readings.alarmHigh)
         causes |= AboveHigh;
-    if (options.allowMinAlarm && readings.minTemp < readings.alarmLow)
+    if (options.allowMinAlarm && readings.hasMin && readings.minTemp < readings.alarmLow)
         causes |= BelowLow;
     return causes;
 }
 
 QString AlarmRule::csvHeader()
 {
-    return QStringLiteral("Time,Alarm,Min (C),Max (C),Centre (C),Low limit (C),High limit (C),Emissivity");
+    return QStringLiteral("Time,Alarm,Min (C),Max (C),Centre (C),Low limit (C),High limit (C),Emissivity,Layout");
 }
 
 QString AlarmRule::csvLine(const QDateTime& time, Causes causes, const LiveReadings& readings)
@@ -37,11 +45,12 @@ QString AlarmRule::csvLine(const QDateTime& time, Causes causes, const LiveReadi
         what << QStringLiteral("low");
     return QStringList{time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                        what.join(QLatin1Char('+')),
-                       tenths(readings.minTemp),
-                       tenths(readings.maxTemp),
-                       tenths(readings.centreTemp),
+                       tenths(readings.minTemp, readings.hasMin),
+                       tenths(readings.maxTemp, readings.hasMax),
+                       tenths(readings.centreTemp, readings.hasCentre),
                        tenths(readings.alarmLow),
                        tenths(readings.alarmHigh),
-                       QString::number(readings.emissivity / 100.0, 'f', 2)}
+                       readings.hasCameraParams ? QString::number(readings.emissivity / 100.0, 'f', 2) : QString(),
+                       csvField(readings.layout)}
         .join(QLatin1Char(','));
 }

@@ -78,6 +78,7 @@ public:
     QLabel* lblMax = nullptr;
     QLabel* lblMin = nullptr;
     QLabel* lblCentre = nullptr;
+    QLabel* lblLayout = nullptr;
     QLabel* lblFps = nullptr;
     QLabel* lblFrames = nullptr;
     QLabel* lblAlarm = nullptr;
@@ -97,6 +98,7 @@ public:
     LiveReadings readings;
     LiveReadings shownReadings;
     Layout shownLayout = Layout::NoFrame;
+    QString shownProfile; // with an out-of-range mark, so a change of either shows
     std::array<char, Km420Frame::ParamBlockSize> lastHead{};
     std::array<char, Km420Frame::ParamBlockSize> paramBuffer{};
     CameraValues boxValues;           // the exact values behind what the spin boxes show
@@ -162,6 +164,12 @@ void LivePane::initWidget()
     d->lblCentre = valueLabel("lblCentre");
     d->lblFps = valueLabel("lblFps");
     d->lblFrames = valueLabel("lblFrames");
+    d->lblLayout = new QLabel(QStringLiteral("\u2014"));
+    d->lblLayout->setObjectName(QStringLiteral("lblLayout"));
+    d->lblLayout->setWordWrap(true);
+    // Rows of their own: a long profile name must not push the values out of the box.
+    readingsForm->addRow(new QLabel(tr("Layout:")));
+    readingsForm->addRow(d->lblLayout);
     readingsForm->addRow(tr("Max:"), d->lblMax);
     readingsForm->addRow(tr("Min:"), d->lblMin);
     readingsForm->addRow(tr("Centre:"), d->lblCentre);
@@ -368,7 +376,7 @@ void LivePane::showSpots(const PictureSpots& spots)
         return;
     }
     QString hotText, coldText;
-    if (d->readings.valid) {
+    if (d->readings.valid && d->readings.hasScale) {
         hotText = temperatureText(d->readings.temperatureOfIndex(spots.hotIndex));
         coldText = temperatureText(d->readings.temperatureOfIndex(spots.coldIndex));
     }
@@ -380,37 +388,36 @@ void LivePane::showReadings()
     const LiveReadings& now = d->readings;
     LiveReadings& shown = d->shownReadings;
     const Layout layout = now.valid ? Layout::Known : Layout::Unknown;
-    const bool changed = layout != d->shownLayout;
+    const QString profile = now.outOfRange ? QLatin1Char('!') + now.layout : now.layout;
+    const bool changed = layout != d->shownLayout || profile != d->shownProfile;
     d->shownLayout = layout;
+    d->shownProfile = profile;
     QLabel* const values[] = {d->lblMax, d->lblMin, d->lblCentre};
-    if (layout == Layout::Unknown) {
-        if (changed) {
-            const QString why = noTemperaturesText();
-            for (QLabel* label : values) {
-                label->setText(QStringLiteral("\u2014"));
-                label->setToolTip(why);
-            }
+    if (changed) {
+        const QString why = now.outOfRange ? LiveReadings::outOfRangeText(now.layout) : noTemperaturesText();
+        d->lblLayout->setText(now.layoutText());
+        d->lblLayout->setToolTip(now.valid ? QString() : why);
+        const bool given[] = {now.hasMax, now.hasMin, now.hasCentre};
+        for (int i = 0; i < 3; ++i) {
+            if (!now.valid || !given[i])
+                values[i]->setText(QStringLiteral("\u2014"));
+            values[i]->setToolTip(now.valid ? QString() : why);
+        }
+        if (!now.valid || !now.hasScale)
             d->bar->setLabels(tr("hot"), tr("cold"));
-            d->bar->setToolTip(why);
-            d->view->setCentreMarker(false);
-            updateAlarmBoxes();
-        }
-    } else {
-        if (changed) {
-            for (QLabel* label : values)
-                label->setToolTip(QString());
-            d->bar->setToolTip(QString());
-            d->view->setCentreMarker(true);
-            updateAlarmBoxes();
-        }
+        d->bar->setToolTip(now.valid ? QString() : why);
+        d->view->setCentreMarker(now.valid && now.hasCentre);
+        updateAlarmBoxes();
+    }
+    if (layout == Layout::Known) {
         // Labels are set only when their value changes: most frames change few of them.
-        if (changed || now.maxTemp != shown.maxTemp)
+        if (now.hasMax && (changed || now.maxTemp != shown.maxTemp))
             d->lblMax->setText(temperatureText(now.maxTemp));
-        if (changed || now.minTemp != shown.minTemp)
+        if (now.hasMin && (changed || now.minTemp != shown.minTemp))
             d->lblMin->setText(temperatureText(now.minTemp));
-        if (changed || now.centreTemp != shown.centreTemp)
+        if (now.hasCentre && (changed || now.centreTemp != shown.centreTemp))
             d->lblCentre->setText(temperatureText(now.centreTemp));
-        if (changed || now.scaleLow != shown.scaleLow || now.scaleHigh != shown.scaleHigh)
+        if (now.hasScale && (changed || now.scaleLow != shown.scaleLow || now.scaleHigh != shown.scaleHigh))
             d->bar->setLabels(temperatureText(now.scaleHigh), temperatureText(now.scaleLow));
     }
     shown = now;
@@ -418,7 +425,7 @@ void LivePane::showReadings()
     // The boxes show the camera's echo when it proves its layout; otherwise what was last sent from
     // here, or the defaults: never bytes whose meaning is unknown.
     Private::CameraValues wanted = d->sent.value_or(Private::CameraValues());
-    if (now.valid)
+    if (now.valid && now.hasCameraParams)
         wanted = Private::CameraValues{now.alarmHigh, now.alarmLow, now.emissivity};
     if (changed || d->spinsStale || wanted != d->boxValues) {
         const bool holding = d->applyHold.isValid() && !d->applyHold.hasExpired(applyHoldMs);
@@ -474,7 +481,9 @@ void LivePane::applyCameraParams()
 
 bool LivePane::temperaturesKnown() const
 {
-    return d->shownLayout != Layout::Unknown;
+    // A layout that gives neither end of the scene leaves the alarm nothing to watch.
+    return d->shownLayout == Layout::NoFrame ||
+           (d->shownLayout == Layout::Known && (d->readings.hasMax || d->readings.hasMin));
 }
 
 void LivePane::updateAlarmBoxes()
@@ -493,7 +502,16 @@ void LivePane::updateAlarmBoxes()
 void LivePane::updateAlarm()
 {
     const AlarmRule::Causes previous = d->causes;
-    const AlarmRule::Causes current = AlarmRule::evaluate(d->options, d->readings);
+    LiveReadings watched = d->readings;
+    // A camera that does not echo the limits is watched against those sent from here, and against
+    // nothing before any were sent: the boxes' defaults are no one's limits.
+    if (watched.valid && !watched.hasCameraParams) {
+        watched.alarmHigh = d->sent ? d->sent->high : 0;
+        watched.alarmLow = d->sent ? d->sent->low : 0;
+        watched.hasMax = watched.hasMax && d->sent;
+        watched.hasMin = watched.hasMin && d->sent;
+    }
+    const AlarmRule::Causes current = AlarmRule::evaluate(d->options, watched);
     d->causes = current;
     const AlarmRule::Causes onset = AlarmRule::onset(previous, current);
 
@@ -540,7 +558,7 @@ void LivePane::updateAlarm()
 
     if (onset != AlarmRule::NoAlarm && d->options.allowLogGeneration) {
         const QDateTime now = QDateTime::currentDateTime();
-        AlarmLog::append(d->options.historyFilesPath, now.date(), AlarmRule::csvLine(now, current, d->readings));
+        AlarmLog::append(d->options.historyFilesPath, now.date(), AlarmRule::csvLine(now, current, watched));
     }
 }
 

@@ -1,28 +1,61 @@
 #include "livereadings.h"
 
-#include <devicebase/extinfolayout.h>
 #include <devicebase/km420frame.h>
+#include <layouts/layoutcatalog.h>
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <limits>
 
 LiveReadings LiveReadings::fromRecord(const char* record)
 {
+    using Field = LayoutProfile::Field;
     LiveReadings r;
-    if (!ExtInfoLayout::recognise(record, Km420Frame::Size))
+    if (!record)
         return r;
-    using namespace Km420Frame;
+    const LayoutReading reading = LayoutCatalog::shared().read(record);
+    if (reading.state == LayoutReading::State::NoLayout)
+        return r;
+    r.layout = reading.profile;
+    if (reading.state == LayoutReading::State::OutOfRange) {
+        r.outOfRange = true;
+        return r;
+    }
     r.valid = true;
-    r.alarmHigh = readInt16(record, ExtInfoLayout::AlarmHighOffset);
-    r.alarmLow = readInt16(record, ExtInfoLayout::AlarmLowOffset);
-    r.emissivity = static_cast<quint8>(record[ExtInfoLayout::EmissivityOffset]);
-    r.minTemp = readInt16(record, ExtInfoLayout::MinTempOffset);
-    r.maxTemp = readInt16(record, ExtInfoLayout::MaxTempOffset);
-    r.centreTemp = readInt16(record, ExtInfoLayout::CentreTempOffset);
-    r.scaleLow = readInt16(record, ExtInfoLayout::ScaleLowOffset);
-    r.scaleHigh = readInt16(record, ExtInfoLayout::ScaleHighOffset);
-    r.sequence = readUInt32(record, ExtInfoLayout::SequenceOffset);
+    const auto tenths = [&reading](Field field) { return toTenths(reading.value(field)); };
+    r.hasMax = reading.has(Field::Max);
+    r.hasMin = reading.has(Field::Min);
+    r.hasCentre = reading.has(Field::Centre);
+    r.hasScale = reading.has(Field::ScaleLow) && reading.has(Field::ScaleHigh);
+    r.hasCameraParams = reading.has(Field::AlarmHigh) && reading.has(Field::AlarmLow) && reading.has(Field::Emissivity);
+    r.hasSequence = reading.has(Field::Sequence);
+    r.maxTemp = r.hasMax ? tenths(Field::Max) : 0;
+    r.minTemp = r.hasMin ? tenths(Field::Min) : 0;
+    r.centreTemp = r.hasCentre ? tenths(Field::Centre) : 0;
+    r.scaleLow = r.hasScale ? tenths(Field::ScaleLow) : 0;
+    r.scaleHigh = r.hasScale ? tenths(Field::ScaleHigh) : 0;
+    if (r.hasCameraParams) {
+        r.alarmHigh = tenths(Field::AlarmHigh);
+        r.alarmLow = tenths(Field::AlarmLow);
+        // The echo as the camera gave it, even outside what the boxes offer.
+        r.emissivity = static_cast<quint8>(qBound(0.0, std::round(reading.value(Field::Emissivity) * 100.0), 255.0));
+    }
+    if (r.hasSequence)
+        r.sequence = static_cast<quint32>(qBound(0.0, reading.value(Field::Sequence), 4294967295.0));
     return r;
+}
+
+QString LiveReadings::layoutText() const
+{
+    if (outOfRange)
+        return outOfRangeText(layout);
+    return valid ? layout : QStringLiteral("\u2014");
+}
+
+QString LiveReadings::outOfRangeText(const QString& layout)
+{
+    return QCoreApplication::translate("LiveReadings", "values out of range for %1").arg(layout);
 }
 
 double LiveReadings::temperatureOfIndex(int index) const

@@ -3,13 +3,25 @@
 
 #include <panes/panes_export.h>
 
+#include <QString>
 #include <QtGlobal>
 
-// The camera's readings and parameters taken from one frame record. Temperatures in tenths of a
-// degree Celsius, emissivity in hundredths. Only a record that proves it carries camdesk's layout of
-// the extended information gives a valid reading; every other record gives none of these values.
+// The camera's readings and parameters taken from one frame record, through the first layout profile
+// that proves the record. Temperatures in tenths of a degree Celsius, emissivity in hundredths. A record
+// no profile proves, or whose values cannot be temperatures, gives none of these values.
 struct PANES_EXPORT LiveReadings {
     bool valid = false;
+    // A profile proves the record but a value is out of range; nothing of it may be shown.
+    bool outOfRange = false;
+    // The proving profile's name: it goes with every value shown.
+    QString layout;
+    // Which of the values the profile gives; a value it does not give is not shown.
+    bool hasMax = false;
+    bool hasMin = false;
+    bool hasCentre = false;
+    bool hasScale = false;        // both ends
+    bool hasCameraParams = false; // all three
+    bool hasSequence = false;
     qint16 alarmHigh = 0;
     qint16 alarmLow = 0;
     quint8 emissivity = 0;
@@ -20,11 +32,16 @@ struct PANES_EXPORT LiveReadings {
     qint16 scaleHigh = 0;
     quint32 sequence = 0;
 
-    // Reads a whole frame record; a null record, or one without the known layout, gives an invalid reading.
+    // Reads a whole frame record through camdesk's layout catalog; a null record, or one no profile
+    // proves, gives an invalid reading.
     static LiveReadings fromRecord(const char* record);
 
+    // What a readings box says of the layout: the profile's name, that its values are out of range, or "—".
+    QString layoutText() const;
+    static QString outOfRangeText(const QString& layout);
+
     // The temperature of a palette index, in tenths, on the camera's scale (index 0 at scaleLow,
-    // 255 at scaleHigh, linear between); only for a valid reading.
+    // 255 at scaleHigh, linear between); only for a valid reading with a scale.
     double temperatureOfIndex(int index) const;
 
     // Writes the three camera parameters at their record offsets (buffer of at least 11 bytes).

@@ -83,6 +83,7 @@ public:
     QLabel* lblMax = nullptr;
     QLabel* lblMin = nullptr;
     QLabel* lblCentre = nullptr;
+    QLabel* lblLayout = nullptr;
     QLabel* lblFrame = nullptr;
     QLabel* lblTime = nullptr;
     QLabel* lblDamaged = nullptr;
@@ -141,6 +142,12 @@ void PlaybackPane::initWidget()
     d->lblCentre = valueLabel("lblCentre");
     d->lblFrame = valueLabel("lblFrame");
     d->lblTime = valueLabel("lblTime");
+    d->lblLayout = new QLabel(QStringLiteral("\u2014"));
+    d->lblLayout->setObjectName(QStringLiteral("lblLayout"));
+    d->lblLayout->setWordWrap(true);
+    // Rows of their own: a long profile name must not push the values out of the box.
+    form->addRow(new QLabel(tr("Layout:")));
+    form->addRow(d->lblLayout);
     form->addRow(tr("Max:"), d->lblMax);
     form->addRow(tr("Min:"), d->lblMin);
     form->addRow(tr("Centre:"), d->lblCentre);
@@ -316,24 +323,23 @@ void PlaybackPane::showReadings(const char* record)
 {
     const LiveReadings readings = LiveReadings::fromRecord(record);
     QLabel* const values[] = {d->lblMax, d->lblMin, d->lblCentre};
-    if (readings.valid) {
-        d->lblMax->setText(temperatureText(readings.maxTemp));
-        d->lblMin->setText(temperatureText(readings.minTemp));
-        d->lblCentre->setText(temperatureText(readings.centreTemp));
-        for (QLabel* label : values)
-            label->setToolTip(QString());
-        d->bar->setLabels(temperatureText(readings.scaleHigh), temperatureText(readings.scaleLow));
-        d->bar->setToolTip(QString());
-    } else {
-        const QString why = tr("The recording holds no temperatures in a known layout.");
-        for (QLabel* label : values) {
-            label->setText(QStringLiteral("\u2014"));
-            label->setToolTip(why);
-        }
-        d->bar->setLabels(tr("hot"), tr("cold"));
-        d->bar->setToolTip(why);
+    const bool given[] = {readings.hasMax, readings.hasMin, readings.hasCentre};
+    const qint16 tenths[] = {readings.maxTemp, readings.minTemp, readings.centreTemp};
+    const QString why = readings.valid        ? QString()
+                        : readings.outOfRange ? LiveReadings::outOfRangeText(readings.layout)
+                                              : tr("The recording holds no temperatures in a known layout.");
+    d->lblLayout->setText(readings.layoutText());
+    d->lblLayout->setToolTip(why);
+    for (int i = 0; i < 3; ++i) {
+        values[i]->setText(readings.valid && given[i] ? temperatureText(tenths[i]) : QStringLiteral("\u2014"));
+        values[i]->setToolTip(why);
     }
-    d->view->setCentreMarker(readings.valid);
+    if (readings.valid && readings.hasScale)
+        d->bar->setLabels(temperatureText(readings.scaleHigh), temperatureText(readings.scaleLow));
+    else
+        d->bar->setLabels(tr("hot"), tr("cold"));
+    d->bar->setToolTip(why);
+    d->view->setCentreMarker(readings.valid && readings.hasCentre);
 
     const PictureSpots spots = PictureSpots::fromRecord(record);
     if (!spots.valid) {
@@ -341,7 +347,7 @@ void PlaybackPane::showReadings(const char* record)
         return;
     }
     QString hotText, coldText;
-    if (readings.valid) {
+    if (readings.valid && readings.hasScale) {
         hotText = temperatureText(readings.temperatureOfIndex(spots.hotIndex));
         coldText = temperatureText(readings.temperatureOfIndex(spots.coldIndex));
     }

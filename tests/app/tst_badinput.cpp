@@ -8,6 +8,7 @@
 #include <testpaths.h>
 
 #include <junction/junction.h>
+#include <layouts/layoutcatalog.h>
 #include <panes/livepane.h>
 
 #include <QAction>
@@ -23,9 +24,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QResource>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QXmlStreamReader>
 
@@ -562,6 +565,40 @@ private slots:
         QCOMPARE(m_openedUrls.size(), 1);
         QCOMPARE(m_openedUrls.first().toLocalFile(), MainWindow::manualPath(QString()));
         QCOMPARE(watcher.seen, QStringList());
+    }
+
+    // A profile that cannot be used is listed with the reason, and the program runs with the others.
+    void malformedProfile()
+    {
+        QVERIFY(QDir().mkpath(path(QStringLiteral("layouts"))));
+        QVERIFY(writeBytes(path(QStringLiteral("layouts/a-broken.json")),
+                           R"({"format":"km420-layout","version":1,"name":"x",)"
+                           R"("fields":{"max":{"offset":14934,"type":"i16le"}}})"));
+        QVERIFY(writeBytes(path(QStringLiteral("layouts/b-good.json")),
+                           R"({"format":"km420-layout","version":1,"name":"Good camera",)"
+                           R"("proof":[{"offset":100,"u8":7}],"fields":{"max":{"offset":14,"type":"i16le"}}})"));
+        QVERIFY(writeBytes(path(QStringLiteral("layouts/c-not-json.json")), "max at 14"));
+        LayoutCatalog::setSharedFolders({path(QStringLiteral("layouts"))});
+        const auto restore = qScopeGuard([] { LayoutCatalog::setSharedFolders({}); });
+        MainWindow* w = makeWindow();
+        QVERIFY(w);
+        QStringList rows;
+        ModalWatcher watcher;
+        watcher.handler = [&rows](QWidget* box) {
+            const auto* list = box->findChild<QTreeWidget*>(QStringLiteral("layoutList"));
+            for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+                rows << list->topLevelItem(i)->text(0) + QStringLiteral(" | ") +
+                            QFileInfo(list->topLevelItem(i)->text(1)).fileName();
+            box->close();
+        };
+        w->actionLayouts()->trigger();
+        QTRY_COMPARE(rows.size(), 4);
+        QCOMPARE(rows.at(0), QStringLiteral("camdesk built-in layout 1 | built in"));
+        QCOMPARE(rows.at(1), QStringLiteral("Good camera | b-good.json"));
+        QCOMPARE(rows.at(2), QStringLiteral("Ignored: field \"max\": \"offset\" must be a whole number from 0 to "
+                                            "14933 | a-broken.json"));
+        QVERIFY2(rows.at(3).startsWith(QStringLiteral("Ignored: not JSON")), qPrintable(rows.at(3)));
+        QVERIFY(w->isVisible());
     }
 
     // ---- saving a picture where it cannot go ----

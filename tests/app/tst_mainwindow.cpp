@@ -86,11 +86,13 @@ private slots:
         MainWindow* w = makeWindow();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("KM420 V1.01"));
-        QCOMPARE(actionTexts(w->menuBar()->actions()), (QStringList{"File", "Help"}));
+        QCOMPARE(actionTexts(w->menuBar()->actions()), (QStringList{"File", "Tools", "Help"}));
         QMenu* file = w->menuBar()->actions().at(0)->menu();
-        QMenu* help = w->menuBar()->actions().at(1)->menu();
+        QMenu* tools = w->menuBar()->actions().at(1)->menu();
+        QMenu* help = w->menuBar()->actions().at(2)->menu();
         QCOMPARE(actionTexts(file->actions()),
                  (QStringList{"Connect", "Disconnect", "Capture", "Open Recording...", "Record", "Option", "Close"}));
+        QCOMPARE(actionTexts(tools->actions()), QStringList{"Layout Profiles..."});
         QCOMPARE(actionTexts(help->actions()), QStringList{"User Manual"});
         QVERIFY(w->actionConnect()->isEnabled());
         QVERIFY(!w->actionDisconnect()->isEnabled());

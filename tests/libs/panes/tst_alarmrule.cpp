@@ -168,6 +168,8 @@ static LiveReadings reading(qint16 min, qint16 max, qint16 low, qint16 high, boo
 {
     LiveReadings r;
     r.valid = valid;
+    r.hasMin = r.hasMax = r.hasCameraParams = valid;
+    r.layout = QStringLiteral("Test camera, \"v2\"");
     r.minTemp = min;
     r.maxTemp = max;
     r.alarmLow = low;
@@ -239,9 +241,10 @@ void TestAlarmRule::csvLine()
     r.emissivity = 95;
     const QDateTime time(QDate(2024, 3, 9), QTime(7, 5, 3));
     QCOMPARE(AlarmRule::csvLine(time, AlarmRule::AboveHigh | AlarmRule::BelowLow, r),
-             QStringLiteral("2024-03-09 07:05:03,high+low,-5.2,123.4,0.7,-5.0,100.0,0.95"));
+             QStringLiteral("2024-03-09 07:05:03,high+low,-5.2,123.4,,-5.0,100.0,0.95,\"Test camera, \"\"v2\"\"\""));
     QCOMPARE(AlarmRule::csvLine(time, AlarmRule::BelowLow, r).section(QLatin1Char(','), 1, 1), QStringLiteral("low"));
     // As many columns as the header names.
+    r.layout = QStringLiteral("plain");
     QCOMPARE(AlarmRule::csvLine(time, AlarmRule::AboveHigh, r).count(QLatin1Char(',')),
              AlarmRule::csvHeader().count(QLatin1Char(',')));
 }

@@ -2,6 +2,7 @@
 
 #include <devicebase/extinfolayout.h>
 #include <devicebase/km420frame.h>
+#include <layouts/layoutcatalog.h>
 #include <panes/colourbar.h>
 #include <panes/livepane.h>
 #include <panes/pictureview.h>
@@ -113,6 +114,7 @@ private slots:
     void applyCameraParams();
     void unknownLayout_data();
     void unknownLayout();
+    void alarmWithoutEcho();
     void editedValuesSurviveFrames();
     void closeButton();
     void closeShortcutAsksOwner();
@@ -354,7 +356,8 @@ void TestLivePane::alarmAndLog()
     QStringList lines = readLines(log);
     QCOMPARE(lines.size(), 2); // header and one alarm
     QVERIFY(lines.at(0).startsWith(QStringLiteral("Time,")));
-    QCOMPARE(lines.at(1).section(QLatin1Char(','), 1), QStringLiteral("high,18.0,61.2,25.0,10.0,50.0,0.95"));
+    QCOMPARE(lines.at(1).section(QLatin1Char(','), 1),
+             QStringLiteral("high,18.0,61.2,25.0,10.0,50.0,0.95,camdesk built-in layout 1"));
 
     feed(pane, hot); // the same alarm goes on: no new line
     QCOMPARE(readLines(log).size(), 2);
@@ -497,15 +500,21 @@ void TestLivePane::unknownLayout_data()
 {
     QTest::addColumn<bool>("values");
     QTest::addColumn<char>("fill");
-    QTest::newRow("hot readings without the seal") << true << '\0';
-    QTest::newRow("zero block") << false << '\0';
-    QTest::newRow("patterned block") << false << '\xA5';
+    QTest::addColumn<bool>("sealed");
+    QTest::addColumn<int>("max");
+    QTest::newRow("hot readings without the seal") << true << '\0' << false << 9000;
+    QTest::newRow("zero block") << false << '\0' << false << 9000;
+    QTest::newRow("patterned block") << false << '\xA5' << false << 9000;
+    // 35,000 tenths in a signed field: -3,053.6 °C, which no scene has.
+    QTest::newRow("sealed, maximum below absolute zero") << true << '\0' << true << int(qint16(quint16(35000)));
 }
 
 void TestLivePane::unknownLayout()
 {
     QFETCH(bool, values);
     QFETCH(char, fill);
+    QFETCH(bool, sealed);
+    QFETCH(int, max);
 
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("History"));
@@ -515,9 +524,9 @@ void TestLivePane::unknownLayout()
     opts.allowLogGeneration = true;
     pane.setOptionsParam(opts);
     Frame foreign;
-    foreign.max = 9000;
+    foreign.max = qint16(max);
     foreign.min = -900; // both limits crossed, were the values believed
-    foreign.sealed = false;
+    foreign.sealed = sealed;
     foreign.values = values;
     foreign.fill = fill;
     auto* maxLabel = pane.findChild<QLabel*>(QStringLiteral("lblMax"));
@@ -533,6 +542,8 @@ void TestLivePane::unknownLayout()
     }
     QCOMPARE(bar->topLabel(), QStringLiteral("hot"));
     QCOMPARE(bar->bottomLabel(), QStringLiteral("cold"));
+    QCOMPARE(pane.findChild<QLabel*>(QStringLiteral("lblLayout"))->text(),
+             sealed ? QStringLiteral("values out of range for camdesk built-in layout 1") : QStringLiteral("\u2014"));
     QVERIFY(!pane.isAlarmActive());
     QVERIFY(!pane.isSounding());
     QVERIFY(!QDir(history).exists());
@@ -557,9 +568,41 @@ void TestLivePane::unknownLayout()
     QVERIFY(pane.temperaturesKnown());
     QVERIFY(maxLabel->text().startsWith(QStringLiteral("32.0")));
     QVERIFY(maxLabel->toolTip().isEmpty());
+    QCOMPARE(pane.findChild<QLabel*>(QStringLiteral("lblLayout"))->text(), QStringLiteral("camdesk built-in layout 1"));
     QVERIFY(pane.findChild<QCheckBox*>(QStringLiteral("chkAlarm"))->isEnabled());
     feed(pane, foreign);
     QCOMPARE(maxLabel->text(), QStringLiteral("\u2014"));
+}
+
+// A layout that gives the scene's readings but not the camera's echo of its limits: the alarm watches
+// the limits sent from the pane, and none before any were sent.
+void TestLivePane::alarmWithoutEcho()
+{
+    // Named as the built-in profile, which it replaces, as a user's profile of that name would.
+    const std::optional<LayoutProfile> noEcho = LayoutProfile::parse(
+        R"({"format":"km420-layout","version":1,"name":"camdesk built-in layout 1",)"
+        R"("proof":[{"offset":26,"bytes":"4B4D5849"}],)"
+        R"("fields":{"max":{"offset":14,"type":"i16le","scale":0.1},"min":{"offset":12,"type":"i16le","scale":0.1}}})",
+        nullptr);
+    QVERIFY(noEcho);
+    LayoutCatalog catalog;
+    catalog.add(*noEcho);
+    LayoutCatalog::replace(catalog);
+    const auto restore = qScopeGuard([] { LayoutCatalog::replace(LayoutCatalog()); });
+
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane.setOptionsParam(alarmOptions());
+    Frame hot;
+    hot.max = 612;
+    feed(pane, hot);
+    QVERIFY(pane.temperaturesKnown());
+    QVERIFY(!pane.isAlarmActive());
+    auto* high = pane.findChild<QDoubleSpinBox*>(QStringLiteral("spnAlarmHigh"));
+    high->setValue(50.0);
+    QTest::mouseClick(pane.findChild<QPushButton*>(QStringLiteral("btnApply")), Qt::LeftButton);
+    feed(pane, hot);
+    QVERIFY(pane.isAlarmActive());
+    QCOMPARE(high->value(), 50.0); // the camera echoes nothing the boxes could take
 }
 
 void TestLivePane::editedValuesSurviveFrames()
