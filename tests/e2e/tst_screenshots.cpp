@@ -5,6 +5,7 @@
 
 #include <camsim/camerasimulator.h>
 #include <junction/junction.h>
+#include <layouts/layoutcatalog.h>
 #include <livefixture.h>
 #include <modalwatcher.h>
 #include <panes/livepane.h>
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,9 +110,26 @@ private slots:
     }
 
     // A camera whose extended information is not camdesk's layout: a picture, and no number, alarm,
-    // sound or log line made up from its bytes, although every alarm switch is on.
+    // sound or log line made up from its bytes, although every alarm switch is on; with a profile for
+    // its layout, its temperatures under the profile's name.
+    void mainWindowWithForeignCamera_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<bool>("profile");
+        QTest::addColumn<QString>("shot");
+        QTest::newRow("foreign") << int(FrameBuilder::ExtBlock::Foreign) << false << "mainwindow-foreign-camera";
+        QTest::newRow("kelvin, no profile") << int(FrameBuilder::ExtBlock::Kelvin) << false << "";
+        QTest::newRow("kelvin, its profile")
+            << int(FrameBuilder::ExtBlock::Kelvin) << true << "mainwindow-kelvin-camera";
+    }
+
     void mainWindowWithForeignCamera()
     {
+        QFETCH(int, block);
+        QFETCH(bool, profile);
+        QFETCH(QString, shot);
+        LayoutCatalog::setSharedFolders(profile ? QStringList{QStringLiteral(CAMDESK_LAYOUT_EXAMPLES)} : QStringList());
+        const auto restore = qScopeGuard([] { LayoutCatalog::setSharedFolders({}); });
         OptionParam param;
         param.language = m_code;
         param.historyFilesPath = m_dir.filePath(QStringLiteral("foreign-history"));
@@ -117,7 +137,7 @@ private slots:
         param.allowMinAlarm = param.allowMaxAlarm = true;
         QVERIFY(OptionsFile::write(TestPaths::optionsFilePath(), param, {}, {}));
         CameraSimulator::Options simOptions;
-        simOptions.extBlock = FrameBuilder::ExtBlock::Foreign;
+        simOptions.extBlock = FrameBuilder::ExtBlock(block);
         // Named by KM420_CAMERA_PORT until the test ends, then the main fixture's camera again.
         LiveFixture foreign;
         QVERIFY2(foreign.start(simOptions), qPrintable(foreign.errorString()));
@@ -131,12 +151,23 @@ private slots:
         QVERIFY(pane);
         QSignalSpy shown(pane, &LivePane::pictureShown);
         QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 12, 10000);
-        QVERIFY(!pane->temperaturesKnown());
-        QCOMPARE(pane->findChild<QLabel*>(QStringLiteral("lblMax"))->text(), QStringLiteral("\u2014"));
-        QVERIFY(!pane->isAlarmActive());
-        QVERIFY(!pane->isSounding());
-        QVERIFY(!QDir(param.historyFilesPath).exists());
-        QVERIFY(window.grab().save(artifact(QStringLiteral("mainwindow-foreign-camera"))));
+        const QString max = pane->findChild<QLabel*>(QStringLiteral("lblMax"))->text();
+        const QString layout = pane->findChild<QLabel*>(QStringLiteral("lblLayout"))->text();
+        if (profile) {
+            QVERIFY(pane->temperaturesKnown());
+            QCOMPARE(layout, QStringLiteral("km420-sim kelvin layout"));
+            QVERIFY2(max != QStringLiteral("\u2014") && max.contains(QRegularExpression(QStringLiteral("[0-9]"))),
+                     qPrintable(max));
+        } else {
+            QVERIFY(!pane->temperaturesKnown());
+            QCOMPARE(max, QStringLiteral("\u2014"));
+            QCOMPARE(layout, QStringLiteral("\u2014"));
+            QVERIFY(!pane->isAlarmActive());
+            QVERIFY(!pane->isSounding());
+            QVERIFY(!QDir(param.historyFilesPath).exists());
+        }
+        if (!shot.isEmpty())
+            QVERIFY(window.grab().save(artifact(shot)));
         window.close();
     }
 };

@@ -3,6 +3,7 @@
 #include <devicebase/extinfolayout.h>
 #include <devicebase/km420frame.h>
 
+#include <cstring>
 #include <vector>
 
 quint8 FrameBuilder::indexFor(qint16 tenths, qint16 low, qint16 high)
@@ -45,6 +46,24 @@ QByteArray FrameBuilder::build(const ThermalImage& image, quint16 replyCode, con
             x ^= x << 17;
             d[i] = static_cast<char>(x >> 24);
         }
+    }
+    if (block == ExtBlock::Kelvin) {
+        using K = KelvinLayout;
+        const auto kelvin = [](qint16 tenths) { return quint16(qBound(0, tenths * 10 + 27315, 65535)); };
+        const auto putBig16 = [d](int at, quint16 v) {
+            d[at] = static_cast<char>(v >> 8);
+            d[at + 1] = static_cast<char>(v);
+        };
+        std::memcpy(d + K::SignatureOffset, "TCAM", 4);
+        d[K::VersionOffset] = 2;
+        putBig16(K::MaxOffset, kelvin(image.maximum));
+        putBig16(K::MinOffset, kelvin(image.minimum));
+        putBig16(K::CentreOffset, kelvin(image.centre));
+        putBig16(K::ScaleLowOffset, kelvin(image.minimum));
+        putBig16(K::ScaleHighOffset, kelvin(image.maximum));
+        putBig16(K::SequenceOffset, quint16(sequence >> 16));
+        putBig16(K::SequenceOffset + 2, quint16(sequence));
+        writeUInt32(d, K::CheckOffset, ExtInfoLayout::crc32(d + K::CheckedBegin, K::CheckOffset - K::CheckedBegin));
     }
 
     const bool complete = image.tenths.size() == Width * Height;

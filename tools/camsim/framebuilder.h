@@ -16,9 +16,25 @@ public:
     // Auto-range over [low, high]: low maps to 0 and high to 255; a flat picture is all 0.
     static quint8 indexFor(qint16 tenths, qint16 low, qint16 high);
 
-    // What the extended information carries: camdesk's own sealed layout, or the block of another
-    // camera (bytes that change every frame and mean nothing to camdesk).
-    enum class ExtBlock { Known, Foreign };
+    // What the extended information carries: camdesk's own sealed layout, the block of another camera
+    // (bytes that change every frame and mean nothing to camdesk), or a third camera's layout unlike
+    // camdesk's (doc/layouts/km420-sim-kelvin.json): the same noise, with its readings big-endian in
+    // hundredths of a kelvin and its own proof.
+    enum class ExtBlock { Known, Foreign, Kelvin };
+
+    // Where the Kelvin block keeps what it gives.
+    struct KelvinLayout {
+        static constexpr int SignatureOffset = 100; // "TCAM"
+        static constexpr int VersionOffset = 104;   // u8, 2
+        static constexpr int MaxOffset = 110;       // u16 big-endian, hundredths of a kelvin
+        static constexpr int MinOffset = 112;
+        static constexpr int CentreOffset = 114;
+        static constexpr int ScaleLowOffset = 116;
+        static constexpr int ScaleHighOffset = 118;
+        static constexpr int SequenceOffset = 120; // u32 big-endian
+        static constexpr int CheckedBegin = 100;   // CRC-32 of bytes 100 to 131, little-endian at 132
+        static constexpr int CheckOffset = 132;
+    };
 
     // The frame that answers a record of replyCode: parameters echoed, the scene's temperatures,
     // the palette number as given, both markers.

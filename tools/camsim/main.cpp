@@ -109,7 +109,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption quietOption(QStringLiteral("quiet"), QStringLiteral("No log messages."));
     const QCommandLineOption extOption(
         QStringLiteral("ext-block"),
-        QStringLiteral("Extended information: known (camdesk's layout) or foreign (another camera's bytes)."),
+        QStringLiteral("Extended information: known (camdesk's layout), foreign (another camera's bytes) or kelvin "
+                       "(another layout: doc/layouts/km420-sim-kelvin.json)."),
         QStringLiteral("kind"), QStringLiteral("known"));
     const QCommandLineOption replayOption(
         QStringLiteral("replay"),
@@ -152,8 +153,10 @@ int main(int argc, char* argv[])
     const QString ext = parser.value(extOption);
     if (ext == QLatin1String("foreign")) {
         options.extBlock = FrameBuilder::ExtBlock::Foreign;
+    } else if (ext == QLatin1String("kelvin")) {
+        options.extBlock = FrameBuilder::ExtBlock::Kelvin;
     } else if (ext != QLatin1String("known")) {
-        std::fprintf(stderr, "km420-sim: --ext-block takes known or foreign\n");
+        std::fprintf(stderr, "km420-sim: --ext-block takes known, foreign or kelvin\n");
         return 2;
     }
     options.replayPath = parser.value(replayOption);

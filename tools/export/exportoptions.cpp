@@ -12,6 +12,9 @@ namespace {
 
 const QCommandLineOption PngOption("png", "Write one PNG file per frame into <dir>.", "dir");
 const QCommandLineOption VideoOption("video", "Write an H.264 MP4 video to <file>.", "file");
+const QCommandLineOption FieldsOption("fields", "Write each frame's layout readings as one CSV row.");
+const QCommandLineOption ProfileOption("profile", "With --fields: read the frames with this layout profile.", "file");
+const QCommandLineOption OutOption("out", "With --fields: write the CSV to <file> (default: standard output).", "file");
 const QCommandLineOption PaletteOption("palette", "Paint every frame in palette <n> (1 to 5).", "n");
 const QCommandLineOption ScaleOption("scale", "Enlarge each pixel to <k> x <k> (default 1 for PNG, 4 for video).", "k");
 const QCommandLineOption FromOption("from", "First frame to export, counted from 1 (default 1).", "i");
@@ -20,9 +23,11 @@ const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.")
 
 void addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription("Exports the frames of a KM420 recording as PNG pictures or an MP4 video.");
+    parser.setApplicationDescription(
+        "Exports the frames of a KM420 recording as PNG pictures, an MP4 video or a CSV of their readings.");
     parser.addPositionalArgument("recording", "The recording file.");
-    parser.addOptions({PngOption, VideoOption, PaletteOption, ScaleOption, FromOption, ToOption, HelpOption});
+    parser.addOptions({PngOption, VideoOption, FieldsOption, ProfileOption, OutOption, PaletteOption, ScaleOption,
+                       FromOption, ToOption, HelpOption});
 }
 
 // Reads an optional integer option within [low, high]; false with the reason when its value is bad.
@@ -67,15 +72,28 @@ bool ExportOptions::parse(const QStringList& arguments, QString* error)
         return false;
     }
     input = positional.constFirst();
-    if (parser.isSet(PngOption) == parser.isSet(VideoOption)) {
-        *error = QString("Give either --png <dir> or --video <file>.");
+    if (int(parser.isSet(PngOption)) + int(parser.isSet(VideoOption)) + int(parser.isSet(FieldsOption)) != 1) {
+        *error = QString("Give one of --png <dir>, --video <file> or --fields.");
         return false;
     }
-    target = parser.isSet(PngOption) ? Png : Video;
-    output = parser.value(target == Png ? PngOption : VideoOption);
-    if (output.isEmpty()) {
-        *error = QString("The output name is empty.");
+    target = parser.isSet(PngOption) ? Png : parser.isSet(VideoOption) ? Video : Fields;
+    if (target != Fields && (parser.isSet(ProfileOption) || parser.isSet(OutOption))) {
+        *error = QString("--profile and --out go with --fields.");
         return false;
+    }
+    if (target == Fields) {
+        output = parser.value(OutOption);
+        profile = parser.value(ProfileOption);
+        if ((parser.isSet(OutOption) && output.isEmpty()) || (parser.isSet(ProfileOption) && profile.isEmpty())) {
+            *error = QString("A file name is empty.");
+            return false;
+        }
+    } else {
+        output = parser.value(target == Png ? PngOption : VideoOption);
+        if (output.isEmpty()) {
+            *error = QString("The output name is empty.");
+            return false;
+        }
     }
     scale = target == Png ? DefaultPngScale : DefaultVideoScale;
     // On the command line frames and palettes count from 1, as camdesk's playback pane shows them.

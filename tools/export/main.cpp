@@ -1,7 +1,9 @@
-// km420-export: the frames of a KM420 recording as PNG pictures or an H.264 MP4 video.
+// km420-export: the frames of a KM420 recording as PNG pictures, an H.264 MP4 video or a CSV of readings.
 
 #include "exportoptions.h"
 #include "recordingexport.h"
+
+#include <layouts/layoutcatalog.h>
 
 #include <QCoreApplication>
 
@@ -22,6 +24,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("km420-export");
+    // The profiles camdesk reads: the install's, then the user's.
+    LayoutCatalog::setSharedFolders({QCoreApplication::applicationDirPath() + "/" CAMDESK_DATA_FROM_PROGRAM "/layouts",
+                                     LayoutCatalog::userFolder()});
 
     ExportOptions options;
     QString error;
@@ -38,6 +43,7 @@ int main(int argc, char* argv[])
         print(stderr, QString("km420-export: %1").arg(exporter.errorString()));
         return 1;
     }
-    print(stdout, exporter.summary());
+    // The fields' table may be on standard output itself.
+    print(options.target == ExportOptions::Fields ? stderr : stdout, exporter.summary());
     return 0;
 }

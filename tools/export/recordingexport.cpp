@@ -3,11 +3,14 @@
 #include "frameimage.h"
 #include "videowriter.h"
 
+#include <devicebase/km420frame.h>
+#include <layouts/layoutcatalog.h>
 #include <lensfeed/videoextinf.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cstring>
 #include <memory>
@@ -53,7 +56,81 @@ bool RecordingExport::run()
                         .arg(frames));
     if (m_options.from > m_options.to)
         return fail(QString("The range %1 to %2 is empty.").arg(m_options.from + 1).arg(m_options.to + 1));
-    return m_options.target == ExportOptions::Png ? exportPng() : exportVideo();
+    switch (m_options.target) {
+    case ExportOptions::Png:
+        return exportPng();
+    case ExportOptions::Video:
+        return exportVideo();
+    case ExportOptions::Fields:
+        break;
+    }
+    return exportFields();
+}
+
+bool RecordingExport::exportFields()
+{
+    using Field = LayoutProfile::Field;
+    std::optional<LayoutProfile> chosen;
+    if (!m_options.profile.isEmpty()) {
+        QFile file(m_options.profile);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QString("Cannot read %1: %2").arg(m_options.profile, file.errorString()));
+        QString why;
+        chosen = LayoutProfile::parse(file.readAll(), &why);
+        if (!chosen)
+            return fail(QString("%1 is not a layout profile: %2").arg(m_options.profile, why));
+    }
+    const Field columns[] = {Field::Max,      Field::Min,      Field::Centre,    Field::ScaleLow,  Field::ScaleHigh,
+                             Field::Sequence, Field::AlarmLow, Field::AlarmHigh, Field::Emissivity};
+    QByteArray text = "frame,time (s),layout,state";
+    for (Field field : columns)
+        text += ',' + LayoutProfile::fieldName(field).toUtf8() + (LayoutProfile::isTemperature(field) ? " (C)" : "");
+    text += '\n';
+    RecordedFrame recorded;
+    for (int i = m_options.from; i <= m_options.to; ++i) {
+        if (!m_reader.frame(i, &recorded) || recorded.record.size() != Km420Frame::Size)
+            return fail(QString("Frame %1 can no longer be read; did the file change?").arg(i));
+        const char* record = recorded.record.constData();
+        LayoutReading r;
+        const char* state = "no layout";
+        if (chosen && !chosen->hasProof()) {
+            // Named by the user for this recording: read, but nothing in the frame vouches for it.
+            r = LayoutCatalog::read(*chosen, record);
+            state = "unverified";
+        } else if (chosen) {
+            r = chosen->proves(record) ? LayoutCatalog::read(*chosen, record) : LayoutReading();
+        } else {
+            r = LayoutCatalog::shared().read(record);
+        }
+        if (r.state == LayoutReading::State::OutOfRange)
+            state = "out of range";
+        else if (r.state == LayoutReading::State::Proven && std::strcmp(state, "unverified") != 0)
+            state = "proven";
+        else if (r.state == LayoutReading::State::NoLayout)
+            state = "no layout";
+        QString name = r.profile;
+        if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
+            name = QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+        text += QString("%1,%2,%3,%4").arg(i + 1).arg(recorded.arrivalUs / 1e6, 0, 'f', 6).arg(name, state).toUtf8();
+        for (Field field : columns) {
+            text += ',';
+            if (r.has(field))
+                text += QByteArray::number(r.value(field), 'g', 10);
+        }
+        text += '\n';
+        ++m_written;
+    }
+    if (m_options.output.isEmpty()) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(text) != text.size() || !out.flush())
+            return fail(QString("Cannot write to standard output."));
+        return true;
+    }
+    // Whole or not at all: a full disk leaves no half-written table.
+    QSaveFile out(m_options.output);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
+        return fail(QString("Cannot write %1: %2").arg(m_options.output, out.errorString()));
+    return true;
 }
 
 bool RecordingExport::exportPng()
@@ -128,6 +205,13 @@ QString RecordingExport::errorString() const
 QString RecordingExport::summary() const
 {
     const QString span = QString::number(m_spanUs / 1e6, 'f', 3);
+    if (m_options.target == ExportOptions::Fields)
+        return QString("Frames read: %1 (%2 to %3), to %4.")
+                   .arg(m_written)
+                   .arg(m_options.from + 1)
+                   .arg(m_options.to + 1)
+                   .arg(m_options.output.isEmpty() ? QString("standard output") : m_options.output) +
+               (m_reader.damaged() > 0 ? QString(" Damaged frames skipped: %1.").arg(m_reader.damaged()) : QString());
     QString line = m_options.target == ExportOptions::Png
                        ? QString("Frames written: %1 (%2 to %3, %4 s), as PNG files to %5.")
                              .arg(m_written)

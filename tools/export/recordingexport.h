@@ -7,7 +7,8 @@
 
 #include <QString>
 
-// Writes a range of a recording's sound frames as PNG files or as one MP4 video, as the options say.
+// Writes a range of a recording's sound frames as PNG files, one MP4 video or a CSV of their layout
+// readings, as the options say.
 class RecordingExport {
 public:
     explicit RecordingExport(const ExportOptions& options);
@@ -28,6 +29,7 @@ private:
     bool fail(const QString& why);
     bool exportPng();
     bool exportVideo();
+    bool exportFields();
 
     ExportOptions m_options;
     RecordingReader m_reader;

@@ -3,6 +3,9 @@
 
 #include <devicebase/extinfolayout.h>
 #include <devicebase/km420frame.h>
+#include <layouts/layoutcatalog.h>
+
+#include <QFile>
 
 #include <QtTest>
 
@@ -80,6 +83,28 @@ void TestFrameBuilder::layout()
     QVERIFY(!ExtInfoLayout::recognise(other.constData(), other.size()));
     QCOMPARE(other.mid(PixelOffset), frame.mid(PixelOffset));
     QVERIFY(other.mid(ExtInfoOffset, ExtInfoSize).count('\0') < ExtInfoSize / 64);
+
+    // The kelvin camera: read through its documented profile, and only through it.
+    const QByteArray kelvin =
+        FrameBuilder::build(image, code, parameters, sequence, quint8(palette), FrameBuilder::ExtBlock::Kelvin);
+    QCOMPARE(kelvin.mid(PixelOffset), frame.mid(PixelOffset));
+    QVERIFY(!ExtInfoLayout::recognise(kelvin.constData(), kelvin.size()));
+    LayoutCatalog catalog;
+    QVERIFY(!catalog.match(kelvin.constData()));
+    QFile file(QStringLiteral(KELVIN_PROFILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString why;
+    const std::optional<LayoutProfile> profile = LayoutProfile::parse(file.readAll(), &why);
+    QVERIFY2(profile, qPrintable(why));
+    catalog.add(*profile);
+    const LayoutReading r = catalog.read(kelvin.constData());
+    QCOMPARE(r.profile, profile->name());
+    using F = LayoutProfile::Field;
+    QCOMPARE(qRound(r.value(F::Max) * 10), int(image.maximum));
+    QCOMPARE(qRound(r.value(F::Min) * 10), int(image.minimum));
+    QCOMPARE(qRound(r.value(F::Centre) * 10), int(image.centre));
+    QCOMPARE(r.value(F::Sequence), double(sequence));
+    QVERIFY(!catalog.match(other.constData()) && catalog.match(frame.constData()) != catalog.match(kelvin.constData()));
 }
 
 void TestFrameBuilder::indexFor_data()

@@ -53,6 +53,8 @@ private slots:
     void png();
     void video_data();
     void video();
+    void fields_data();
+    void fields();
     void failures_data();
     void failures();
 };
@@ -196,6 +198,63 @@ void TestKm420Export::video()
     }
 }
 
+void TestKm420Export::fields_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after REC --fields; OUT a fresh path, NOPROOF a profile without proof
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("layout");
+
+    QTest::newRow("installed profiles") << QStringList() << "proven"
+                                        << "camdesk built-in layout 1";
+    QTest::newRow("to a file") << QStringList{"--out", "OUT.csv"} << "proven"
+                               << "camdesk built-in layout 1";
+    // The frames carry the built-in layout, which the other camera's proof does not take for its own.
+    QTest::newRow("another camera's profile") << QStringList{"--profile", KELVIN_PROFILE} << "no layout"
+                                              << "";
+    QTest::newRow("a profile without proof") << QStringList{"--profile", "NOPROOF"} << "unverified"
+                                             << "mine";
+}
+
+void TestKm420Export::fields()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, state);
+    QFETCH(QString, layout);
+    const QString noProof = m_dir.filePath("noproof.json");
+    QFile profile(noProof);
+    QVERIFY(profile.open(QIODevice::WriteOnly));
+    profile.write(
+        R"({"format":"km420-layout","version":1,"name":"mine","fields":{"max":{"offset":14,"type":"i16le","scale":0.1}}})");
+    profile.close();
+    const QString out = m_dir.filePath(QString("fields-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
+    for (QString& a : arguments)
+        a.replace("OUT", out).replace("NOPROOF", noProof);
+
+    const Result r = run(QStringList{m_recording, "--fields"} + arguments);
+    QCOMPARE(r.exitCode, 0);
+    QString text = r.out;
+    if (arguments.contains("--out")) {
+        QFile file(out + ".csv");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        text = QString::fromUtf8(file.readAll());
+        QVERIFY(r.out.isEmpty());
+    }
+    const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + m_frames.size());
+    QCOMPARE(lines.at(0).section(',', 0, 4), QString("frame,time (s),layout,state,max (C)"));
+    for (int i = 0; i < m_frames.size(); ++i) {
+        const QStringList cells = lines.at(i + 1).split(',');
+        QCOMPARE(cells.at(0), QString::number(i + 1));
+        QCOMPARE(cells.at(1).toDouble(), m_frames[i].arrivalUs / 1e6);
+        QCOMPARE(cells.at(2), layout);
+        QCOMPARE(cells.at(3), state);
+        const double max = Km420Frame::readInt16(m_frames[i].record.constData(), 14) / 10.0;
+        QCOMPARE(cells.at(4), layout.isEmpty() ? QString() : QString::number(max, 'g', 10));
+        // The profile without proof names only the maximum; nothing else is made up.
+        QCOMPARE(cells.at(5).isEmpty(), layout != QLatin1String("camdesk built-in layout 1"));
+    }
+}
+
 void TestKm420Export::failures_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -215,6 +274,9 @@ void TestKm420Export::failures_data()
     QTest::newRow("no output") << QStringList{"REC"};
     QTest::newRow("folder inside a file") << QStringList{"REC", "--png", "TXT/OUT"};
     QTest::newRow("video in a missing folder") << QStringList{"REC", "--video", "OUT/x.mp4"};
+    QTest::newRow("profile without --fields") << QStringList{"REC", "--png", "OUT", "--profile", "TXT"};
+    QTest::newRow("not a profile") << QStringList{"REC", "--fields", "--profile", "TXT", "--out", "OUT"};
+    QTest::newRow("fields into a missing folder") << QStringList{"REC", "--fields", "--out", "OUT/x.csv"};
 }
 
 void TestKm420Export::failures()
