@@ -59,18 +59,21 @@ QByteArray FrameBuilder::build(const ThermalImage& image, quint16 replyCode, con
         putBig16(K::MaxOffset, kelvin(image.maximum));
         putBig16(K::MinOffset, kelvin(image.minimum));
         putBig16(K::CentreOffset, kelvin(image.centre));
-        putBig16(K::ScaleLowOffset, kelvin(image.minimum));
-        putBig16(K::ScaleHighOffset, kelvin(image.maximum));
+        putBig16(K::ScaleLowOffset, kelvin(K::RangeLowTenths));
+        putBig16(K::ScaleHighOffset, kelvin(K::RangeHighTenths));
         putBig16(K::SequenceOffset, quint16(sequence >> 16));
         putBig16(K::SequenceOffset + 2, quint16(sequence));
         writeUInt32(d, K::CheckOffset, ExtInfoLayout::crc32(d + K::CheckedBegin, K::CheckOffset - K::CheckedBegin));
     }
 
     const bool complete = image.tenths.size() == Width * Height;
+    const bool fixed = block == ExtBlock::Kelvin;
+    const qint16 low = fixed ? KelvinLayout::RangeLowTenths : image.minimum;
+    const qint16 high = fixed ? KelvinLayout::RangeHighTenths : image.maximum;
     for (int row = 0; row < Height; ++row) {
         char* line = d + PixelOffset + row * RowStride;
         for (int column = 0; complete && column < Width; ++column)
-            line[column] = static_cast<char>(indexFor(image.at(column, row), image.minimum, image.maximum));
+            line[column] = static_cast<char>(indexFor(image.at(column, row), low, high));
         line[Width] = static_cast<char>(PadByte);
     }
     d[PaletteOffset] = static_cast<char>(paletteNumber);

@@ -19,7 +19,8 @@ public:
     // What the extended information carries: camdesk's own sealed layout, the block of another camera
     // (bytes that change every frame and mean nothing to camdesk), or a third camera's layout unlike
     // camdesk's (doc/layouts/km420-sim-kelvin.json): the same noise, with its readings big-endian in
-    // hundredths of a kelvin and its own proof.
+    // hundredths of a kelvin and its own proof. That camera shows a fixed range instead of ranging
+    // itself, so its picture's levels follow the scene's temperatures.
     enum class ExtBlock { Known, Foreign, Kelvin };
 
     // Where the Kelvin block keeps what it gives.
@@ -34,6 +35,8 @@ public:
         static constexpr int SequenceOffset = 120; // u32 big-endian
         static constexpr int CheckedBegin = 100;   // CRC-32 of bytes 100 to 131, little-endian at 132
         static constexpr int CheckOffset = 132;
+        static constexpr qint16 RangeLowTenths = -200;  // level 0
+        static constexpr qint16 RangeHighTenths = 1500; // level 255
     };
 
     // The frame that answers a record of replyCode: parameters echoed, the scene's temperatures,
