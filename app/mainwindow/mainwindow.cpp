@@ -473,6 +473,10 @@ void MainWindow::sltJunctionOpened(DeviceManager::Mode m)
     }
 
     activateModeWindow(m);
+    if (m == DM::UsbVideo) {
+        if (auto* live = qobject_cast<LivePane*>(findModeWindow(m)))
+            live->setCameraPort(m_junction->cameraPort());
+    }
 
     ModeEntry* entry = nullptr;
     if (findModeWindow(m, &entry) && entry) {

@@ -279,12 +279,28 @@
         <source>Layout:</source>
         <translation>数据格式：</translation>
     </message>
+    <message>
+        <source>A layout profile without proof, for a camera whose frames no profile proves</source>
+        <translation>没有验证条件的数据格式配置，用于图像无法被任何配置证实的相机</translation>
+    </message>
+    <message>
+        <source>Layout: proven only</source>
+        <translation>数据格式：仅限已证实</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unverified)</source>
+        <translation>数据格式：%1（未验证）</translation>
+    </message>
 </context>
 <context>
     <name>LiveReadings</name>
     <message>
         <source>values out of range for %1</source>
         <translation>%1 的数值超出范围</translation>
+    </message>
+    <message>
+        <source>%1 (unverified)</source>
+        <translation>%1（未验证）</translation>
     </message>
 </context>
 <context>

@@ -279,12 +279,28 @@
         <source>Layout:</source>
         <translation>Layout:</translation>
     </message>
+    <message>
+        <source>A layout profile without proof, for a camera whose frames no profile proves</source>
+        <translation>Ein Layout-Profil ohne Nachweis, für eine Kamera, deren Bilder kein Profil belegt</translation>
+    </message>
+    <message>
+        <source>Layout: proven only</source>
+        <translation>Layout: nur belegte</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unverified)</source>
+        <translation>Layout: %1 (nicht belegt)</translation>
+    </message>
 </context>
 <context>
     <name>LiveReadings</name>
     <message>
         <source>values out of range for %1</source>
         <translation>Werte außerhalb des Bereichs für %1</translation>
+    </message>
+    <message>
+        <source>%1 (unverified)</source>
+        <translation>%1 (nicht belegt)</translation>
     </message>
 </context>
 <context>

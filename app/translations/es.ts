@@ -279,12 +279,28 @@
         <source>Layout:</source>
         <translation>Disposición:</translation>
     </message>
+    <message>
+        <source>A layout profile without proof, for a camera whose frames no profile proves</source>
+        <translation>Un perfil de disposición sin prueba, para una cámara cuyas imágenes no reconoce ningún perfil</translation>
+    </message>
+    <message>
+        <source>Layout: proven only</source>
+        <translation>Disposición: solo reconocidas</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unverified)</source>
+        <translation>Disposición: %1 (sin verificar)</translation>
+    </message>
 </context>
 <context>
     <name>LiveReadings</name>
     <message>
         <source>values out of range for %1</source>
         <translation>valores fuera de rango para %1</translation>
+    </message>
+    <message>
+        <source>%1 (unverified)</source>
+        <translation>%1 (sin verificar)</translation>
     </message>
 </context>
 <context>

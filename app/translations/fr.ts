@@ -279,12 +279,28 @@
         <source>Layout:</source>
         <translation>Disposition :</translation>
     </message>
+    <message>
+        <source>A layout profile without proof, for a camera whose frames no profile proves</source>
+        <translation>Un profil de disposition sans preuve, pour une caméra dont aucun profil ne reconnaît les images</translation>
+    </message>
+    <message>
+        <source>Layout: proven only</source>
+        <translation>Disposition : reconnues seulement</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unverified)</source>
+        <translation>Disposition : %1 (non vérifiée)</translation>
+    </message>
 </context>
 <context>
     <name>LiveReadings</name>
     <message>
         <source>values out of range for %1</source>
         <translation>valeurs hors limites pour %1</translation>
+    </message>
+    <message>
+        <source>%1 (unverified)</source>
+        <translation>%1 (non vérifiée)</translation>
     </message>
 </context>
 <context>

@@ -279,12 +279,28 @@
         <source>Layout:</source>
         <translation>Layout:</translation>
     </message>
+    <message>
+        <source>A layout profile without proof, for a camera whose frames no profile proves</source>
+        <translation>Un profilo di layout senza prova, per una telecamera le cui immagini nessun profilo riconosce</translation>
+    </message>
+    <message>
+        <source>Layout: proven only</source>
+        <translation>Layout: solo riconosciuti</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unverified)</source>
+        <translation>Layout: %1 (non verificato)</translation>
+    </message>
 </context>
 <context>
     <name>LiveReadings</name>
     <message>
         <source>values out of range for %1</source>
         <translation>valori fuori intervallo per %1</translation>
+    </message>
+    <message>
+        <source>%1 (unverified)</source>
+        <translation>%1 (non verificato)</translation>
     </message>
 </context>
 <context>

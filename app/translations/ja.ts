@@ -279,12 +279,28 @@
         <source>Layout:</source>
         <translation>レイアウト:</translation>
     </message>
+    <message>
+        <source>A layout profile without proof, for a camera whose frames no profile proves</source>
+        <translation>確認条件のないレイアウトプロファイル。どのプロファイルでも確認できないフレームのカメラ用です</translation>
+    </message>
+    <message>
+        <source>Layout: proven only</source>
+        <translation>レイアウト: 確認済みのみ</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unverified)</source>
+        <translation>レイアウト: %1（未確認）</translation>
+    </message>
 </context>
 <context>
     <name>LiveReadings</name>
     <message>
         <source>values out of range for %1</source>
         <translation>%1 の値が範囲外です</translation>
+    </message>
+    <message>
+        <source>%1 (unverified)</source>
+        <translation>%1（未確認）</translation>
     </message>
 </context>
 <context>

@@ -279,12 +279,28 @@
         <source>Layout:</source>
         <translation>Разметка:</translation>
     </message>
+    <message>
+        <source>A layout profile without proof, for a camera whose frames no profile proves</source>
+        <translation>Профиль разметки без подтверждения — для камеры, кадры которой не подтверждает ни один профиль</translation>
+    </message>
+    <message>
+        <source>Layout: proven only</source>
+        <translation>Разметка: только подтверждённые</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unverified)</source>
+        <translation>Разметка: %1 (не подтверждена)</translation>
+    </message>
 </context>
 <context>
     <name>LiveReadings</name>
     <message>
         <source>values out of range for %1</source>
         <translation>значения вне допустимого диапазона для %1</translation>
+    </message>
+    <message>
+        <source>%1 (unverified)</source>
+        <translation>%1 (не подтверждена)</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,11 @@ bool Junction::modeIsAwaited(DeviceManager::Mode mode) const
     return mode == DeviceManager::UsbVideo && d->videoAwaited;
 }
 
+QString Junction::cameraPort() const
+{
+    return d->videoPort;
+}
+
 bool Junction::cameraPortPresent() const
 {
     return d->cameraWatch->isThere(d->videoPort);

@@ -49,6 +49,8 @@ public:
     bool modeIsAwaited(DeviceManager::Mode mode) const;
     // Whether the port the camera was last open on is there now.
     bool cameraPortPresent() const;
+    // The port the camera was last open on; empty before the first time.
+    QString cameraPort() const;
 
     // From a live pane: new camera parameters for the mode's device.
     void pullImage(const QObject* info, DeviceManager::Mode mode, char* d);

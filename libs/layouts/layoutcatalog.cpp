@@ -127,10 +127,30 @@ const LayoutProfile* LayoutCatalog::match(const char* record) const
     return nullptr;
 }
 
-LayoutReading LayoutCatalog::read(const char* record) const
+LayoutReading LayoutCatalog::read(const char* record, const QString& picked) const
 {
-    const LayoutProfile* profile = match(record);
-    return profile ? read(*profile, record) : LayoutReading();
+    if (const LayoutProfile* profile = match(record)) {
+        LayoutReading r = read(*profile, record);
+        r.verified = true;
+        return r;
+    }
+    if (picked.isEmpty() || !record)
+        return LayoutReading();
+    for (const LayoutProfile& profile : m_profiles) {
+        if (!profile.hasProof() && profile.name() == picked)
+            return read(profile, record);
+    }
+    return LayoutReading();
+}
+
+QStringList LayoutCatalog::pickable() const
+{
+    QStringList names;
+    for (const LayoutProfile& profile : m_profiles) {
+        if (!profile.hasProof())
+            names << profile.name();
+    }
+    return names;
 }
 
 LayoutReading LayoutCatalog::read(const LayoutProfile& profile, const char* record)

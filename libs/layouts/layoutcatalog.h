@@ -21,6 +21,8 @@ struct LAYOUTS_EXPORT LayoutReading {
     };
     State state = State::NoLayout;
     QString profile;
+    // False for a profile the user picked for the camera: nothing in the frame vouches for it.
+    bool verified = false;
     std::array<double, LayoutProfile::FieldCount> values{};
 
     bool has(LayoutProfile::Field field) const
@@ -72,7 +74,10 @@ public:
     const LayoutProfile* match(const char* record) const;
     // The record's values through match(), checked: a temperature outside the ends above, one that is not
     // a number, or a maximum below the minimum, and the record gives no values at all.
-    LayoutReading read(const char* record) const;
+    // A record no profile proves is read with `picked`, when that names a profile without proof.
+    LayoutReading read(const char* record, const QString& picked = QString()) const;
+    // The profiles without proof, which are used only for a camera they were picked for.
+    QStringList pickable() const;
     static LayoutReading read(const LayoutProfile& profile, const char* record);
 
     static LayoutProfile builtIn();

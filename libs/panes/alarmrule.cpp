@@ -51,6 +51,6 @@ QString AlarmRule::csvLine(const QDateTime& time, Causes causes, const LiveReadi
                        tenths(readings.alarmLow),
                        tenths(readings.alarmHigh),
                        readings.hasCameraParams ? QString::number(readings.emissivity / 100.0, 'f', 2) : QString(),
-                       csvField(readings.layout)}
+                       csvField(readings.layoutLabel())}
         .join(QLatin1Char(','));
 }

@@ -10,11 +10,13 @@
 #include "pictureview.h"
 
 #include <devicebase/km420frame.h>
+#include <layouts/layoutcatalog.h>
 #include <recording/recordingwriter.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -29,7 +31,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -79,6 +83,9 @@ public:
     QLabel* lblMin = nullptr;
     QLabel* lblCentre = nullptr;
     QLabel* lblLayout = nullptr;
+    QComboBox* cmbLayout = nullptr;
+    QString cameraPort;
+    QString pickedLayout;
     QLabel* lblFps = nullptr;
     QLabel* lblFrames = nullptr;
     QLabel* lblAlarm = nullptr;
@@ -170,6 +177,16 @@ void LivePane::initWidget()
     // Rows of their own: a long profile name must not push the values out of the box.
     readingsForm->addRow(new QLabel(tr("Layout:")));
     readingsForm->addRow(d->lblLayout);
+    d->cmbLayout = new QComboBox;
+    d->cmbLayout->setObjectName(QStringLiteral("cmbLayout"));
+    d->cmbLayout->setToolTip(tr("A layout profile without proof, for a camera whose frames no profile proves"));
+    readingsForm->addRow(d->cmbLayout);
+    fillLayoutChoice();
+    connect(d->cmbLayout, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        d->pickedLayout = d->cmbLayout->itemData(index).toString();
+        if (!d->cameraPort.isEmpty())
+            layoutChoices().setValue(d->cameraPort, d->pickedLayout);
+    });
     readingsForm->addRow(tr("Max:"), d->lblMax);
     readingsForm->addRow(tr("Min:"), d->lblMin);
     readingsForm->addRow(tr("Centre:"), d->lblCentre);
@@ -353,7 +370,7 @@ void LivePane::setVideoExtendParam(char* param)
     if (d->recorder.isRecording())
         recordFrame(param);
     std::memcpy(d->lastHead.data(), param, d->lastHead.size());
-    d->readings = LiveReadings::fromRecord(param);
+    d->readings = LiveReadings::fromRecord(param, d->pickedLayout);
     showReadings();
     showSpots(PictureSpots::fromRecord(param));
     updateAlarm();
@@ -367,6 +384,35 @@ QString LivePane::temperatureText(double tenths)
 QString LivePane::noTemperaturesText()
 {
     return tr("The camera reports no temperatures in a known layout.");
+}
+
+void LivePane::setCameraPort(const QString& port)
+{
+    d->cameraPort = port;
+    d->pickedLayout = port.isEmpty() ? QString() : layoutChoices().value(port).toString();
+    fillLayoutChoice();
+}
+
+QSettings& LivePane::layoutChoices()
+{
+    static QSettings settings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                                  QStringLiteral("/layout-choices.ini"),
+                              QSettings::IniFormat);
+    return settings;
+}
+
+void LivePane::fillLayoutChoice()
+{
+    const QStringList names = LayoutCatalog::shared().pickable();
+    const QSignalBlocker blocker(d->cmbLayout);
+    d->cmbLayout->clear();
+    d->cmbLayout->addItem(tr("Layout: proven only"), QString());
+    for (const QString& name : names)
+        d->cmbLayout->addItem(tr("Layout: %1 (unverified)").arg(name), name);
+    const int at = d->cmbLayout->findData(d->pickedLayout);
+    d->cmbLayout->setCurrentIndex(at < 0 ? 0 : at);
+    // Nothing to pick without profiles that lack proof.
+    d->cmbLayout->setVisible(!names.isEmpty());
 }
 
 void LivePane::showSpots(const PictureSpots& spots)
@@ -388,7 +434,8 @@ void LivePane::showReadings()
     const LiveReadings& now = d->readings;
     LiveReadings& shown = d->shownReadings;
     const Layout layout = now.valid ? Layout::Known : Layout::Unknown;
-    const QString profile = now.outOfRange ? QLatin1Char('!') + now.layout : now.layout;
+    const QString profile = (now.outOfRange ? QStringLiteral("!") : QString()) +
+                            (now.verified ? QString() : QStringLiteral("?")) + now.layout;
     const bool changed = layout != d->shownLayout || profile != d->shownProfile;
     d->shownLayout = layout;
     d->shownProfile = profile;

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 class QAction;
+class QSettings;
 struct PictureSpots;
 
 // The live picture of a video mode: the picture scaled with crisp pixels, the colour scale of the
@@ -38,6 +39,9 @@ public:
     void setCaptureAction(QAction* action);
     // Offers the owner's record action as a button on the pane, with the recording's time and size.
     void setRecordAction(QAction* action);
+    // The port of the camera shown: the layout profile picked for it (one without proof, used for
+    // frames no profile proves) is remembered per port in the user's settings.
+    void setCameraPort(const QString& port);
 
     // Starts keeping every frame, exactly as received, in a new time-stamped recording in the history
     // folder; false with recordingError() when it cannot.
@@ -77,6 +81,8 @@ private:
     void updateAlarmBoxes();
     void updateRecordingLabel();
     void recordFrame(const char* record);
+    void fillLayoutChoice();
+    static QSettings& layoutChoices();
     static QString temperatureText(double tenths);
     static QString noTemperaturesText();
 

@@ -8,13 +8,13 @@
 #include <cmath>
 #include <limits>
 
-LiveReadings LiveReadings::fromRecord(const char* record)
+LiveReadings LiveReadings::fromRecord(const char* record, const QString& pickedLayout)
 {
     using Field = LayoutProfile::Field;
     LiveReadings r;
     if (!record)
         return r;
-    const LayoutReading reading = LayoutCatalog::shared().read(record);
+    const LayoutReading reading = LayoutCatalog::shared().read(record, pickedLayout);
     if (reading.state == LayoutReading::State::NoLayout)
         return r;
     r.layout = reading.profile;
@@ -23,6 +23,7 @@ LiveReadings LiveReadings::fromRecord(const char* record)
         return r;
     }
     r.valid = true;
+    r.verified = reading.verified;
     const auto tenths = [&reading](Field field) { return toTenths(reading.value(field)); };
     r.hasMax = reading.has(Field::Max);
     r.hasMin = reading.has(Field::Min);
@@ -50,7 +51,14 @@ QString LiveReadings::layoutText() const
 {
     if (outOfRange)
         return outOfRangeText(layout);
-    return valid ? layout : QStringLiteral("\u2014");
+    if (!valid)
+        return QStringLiteral("\u2014");
+    return verified ? layout : QCoreApplication::translate("LiveReadings", "%1 (unverified)").arg(layout);
+}
+
+QString LiveReadings::layoutLabel() const
+{
+    return verified || layout.isEmpty() ? layout : layout + QStringLiteral(" (unverified)");
 }
 
 QString LiveReadings::outOfRangeText(const QString& layout)

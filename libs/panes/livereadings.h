@@ -15,6 +15,8 @@ struct PANES_EXPORT LiveReadings {
     bool outOfRange = false;
     // The proving profile's name: it goes with every value shown.
     QString layout;
+    // False when the profile was picked for the camera rather than proven by the record.
+    bool verified = false;
     // Which of the values the profile gives; a value it does not give is not shown.
     bool hasMax = false;
     bool hasMin = false;
@@ -34,10 +36,12 @@ struct PANES_EXPORT LiveReadings {
 
     // Reads a whole frame record through camdesk's layout catalog; a null record, or one no profile
     // proves, gives an invalid reading.
-    static LiveReadings fromRecord(const char* record);
+    static LiveReadings fromRecord(const char* record, const QString& pickedLayout = QString());
 
     // What a readings box says of the layout: the profile's name, that its values are out of range, or "—".
     QString layoutText() const;
+    // The profile's name as files carry it, with "(unverified)" for a picked one.
+    QString layoutLabel() const;
     static QString outOfRangeText(const QString& layout);
 
     // The temperature of a palette index, in tenths, on the camera's scale (index 0 at scaleLow,

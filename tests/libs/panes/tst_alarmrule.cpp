@@ -168,7 +168,7 @@ static LiveReadings reading(qint16 min, qint16 max, qint16 low, qint16 high, boo
 {
     LiveReadings r;
     r.valid = valid;
-    r.hasMin = r.hasMax = r.hasCameraParams = valid;
+    r.hasMin = r.hasMax = r.hasCameraParams = r.verified = valid;
     r.layout = QStringLiteral("Test camera, \"v2\"");
     r.minTemp = min;
     r.maxTemp = max;

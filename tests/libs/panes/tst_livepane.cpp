@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMdiArea>
@@ -115,6 +116,7 @@ private slots:
     void unknownLayout_data();
     void unknownLayout();
     void alarmWithoutEcho();
+    void pickedLayout();
     void editedValuesSurviveFrames();
     void closeButton();
     void closeShortcutAsksOwner();
@@ -603,6 +605,46 @@ void TestLivePane::alarmWithoutEcho()
     feed(pane, hot);
     QVERIFY(pane.isAlarmActive());
     QCOMPARE(high->value(), 50.0); // the camera echoes nothing the boxes could take
+}
+
+// A profile without proof reads only the frames of a camera it was picked for, marked unverified,
+// and the choice is kept for that camera's port.
+void TestLivePane::pickedLayout()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/layout-choices.ini");
+    LayoutCatalog catalog;
+    catalog.add(*LayoutProfile::parse(R"({"format":"km420-layout","version":1,"name":"Bench camera",)"
+                                      R"("fields":{"max":{"offset":14,"type":"i16le","scale":0.1}}})",
+                                      nullptr));
+    LayoutCatalog::replace(catalog);
+    const auto restore = qScopeGuard([] { LayoutCatalog::replace(LayoutCatalog()); });
+    Frame unsealed;
+    unsealed.sealed = false;
+    const auto layoutOf = [](LivePane& pane) { return pane.findChild<QLabel*>("lblLayout")->text(); };
+
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane.setCameraPort(QStringLiteral("ttyTEST0"));
+    auto* choice = pane.findChild<QComboBox*>(QStringLiteral("cmbLayout"));
+    QCOMPARE(choice->count(), 2);
+    feed(pane, unsealed);
+    QCOMPARE(layoutOf(pane), QStringLiteral("\u2014"));
+    choice->setCurrentIndex(1);
+    emit choice->activated(1);
+    feed(pane, unsealed);
+    QCOMPARE(layoutOf(pane), QStringLiteral("Bench camera (unverified)"));
+    QVERIFY(pane.findChild<QLabel*>("lblMax")->text().startsWith(QStringLiteral("32.0")));
+    QCOMPARE(pane.findChild<QLabel*>("lblMin")->text(), QStringLiteral("\u2014")); // not in the profile
+    feed(pane, Frame()); // a frame a profile proves is read with it
+    QCOMPARE(layoutOf(pane), QStringLiteral("camdesk built-in layout 1"));
+
+    for (const char* port : {"ttyTEST0", "ttyTEST1"}) {
+        LivePane again(DeviceManager::UsbVideo, QStringLiteral("EN"));
+        again.setCameraPort(QLatin1String(port));
+        feed(again, unsealed);
+        QCOMPARE(layoutOf(again), port == QLatin1String("ttyTEST0") ? QStringLiteral("Bench camera (unverified)")
+                                                                    : QStringLiteral("\u2014"));
+    }
 }
 
 void TestLivePane::editedValuesSurviveFrames()
