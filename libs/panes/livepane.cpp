@@ -26,6 +26,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -357,6 +358,8 @@ void LivePane::setVideoExtendParam(char* param)
     showReadings();
     showSpots(PictureSpots::fromRecord(param));
     updateAlarm();
+    if (isSignalConnected(QMetaMethod::fromSignal(&LivePane::recordShown)))
+        emit recordShown(QByteArray(param, Km420Frame::Size));
 }
 
 QString LivePane::temperatureText(double tenths)
