@@ -16,7 +16,10 @@ constexpr int TypeCount = 12;
 // reading itself, and the user wants the reading.
 constexpr double NarrowerSlack = 1.1;
 
-double nan() { return std::numeric_limits<double>::quiet_NaN(); }
+double nan()
+{
+    return std::numeric_limits<double>::quiet_NaN();
+}
 
 } // namespace
 
@@ -248,8 +251,9 @@ QVector<BlockHistory::Candidate> BlockHistory::candidates(Target target, int cou
         }
         const int first = best / TypeCount;
         const int last = first + sizeOfKey(best) - 1;
-        const bool overlaps = std::any_of(taken.begin(), taken.end(),
-                                          [&](const auto& range) { return first <= range.second && last >= range.first; });
+        const bool overlaps = std::any_of(taken.begin(), taken.end(), [&](const auto& range) {
+            return first <= range.second && last >= range.first;
+        });
         if (overlaps)
             continue;
         taken.emplace_back(first, last);

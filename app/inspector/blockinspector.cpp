@@ -195,12 +195,10 @@ void BlockInspector::buildWidgets()
     ledName->setObjectName(QStringLiteral("ledName"));
     cbbField = new QComboBox;
     cbbField->setObjectName(QStringLiteral("cbbField"));
-    const std::pair<Field, const char*> fields[] = {{Field::Max, QT_TR_NOOP("Maximum")},
-                                                    {Field::Min, QT_TR_NOOP("Minimum")},
-                                                    {Field::Centre, QT_TR_NOOP("Centre")},
-                                                    {Field::ScaleLow, QT_TR_NOOP("Scale low")},
-                                                    {Field::ScaleHigh, QT_TR_NOOP("Scale high")},
-                                                    {Field::Sequence, QT_TR_NOOP("Frame counter")}};
+    const std::pair<Field, const char*> fields[] = {
+        {Field::Max, QT_TR_NOOP("Maximum")},          {Field::Min, QT_TR_NOOP("Minimum")},
+        {Field::Centre, QT_TR_NOOP("Centre")},        {Field::ScaleLow, QT_TR_NOOP("Scale low")},
+        {Field::ScaleHigh, QT_TR_NOOP("Scale high")}, {Field::Sequence, QT_TR_NOOP("Frame counter")}};
     for (const auto& [field, text] : fields)
         cbbField->addItem(tr(text), int(field));
     cbbUnit = new QComboBox;
@@ -278,9 +276,8 @@ void BlockInspector::buildWidgets()
         connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this] { showSelection(); });
     connect(spbOffset, qOverload<int>(&QSpinBox::valueChanged), this, [this] { showSelection(); });
     connect(cbbType, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { showSelection(); });
-    connect(cbbField, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
-        cbbUnit->setEnabled(LayoutProfile::isTemperature(Field(cbbField->currentData().toInt())));
-    });
+    connect(cbbField, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this] { cbbUnit->setEnabled(LayoutProfile::isTemperature(Field(cbbField->currentData().toInt()))); });
     connect(btnFindCandidates, &QPushButton::clicked, this, &BlockInspector::findCandidates);
     connect(trCandidates, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (item->data(0, ItemRole).isValid())
@@ -444,8 +441,8 @@ void BlockInspector::showCandidates()
     for (int t = 0; t < BlockHistory::TargetCount; ++t) {
         auto* group = new QTreeWidgetItem(trCandidates, {tr(targetNames[t])});
         for (const BlockHistory::Candidate& c : m_candidates[size_t(t)]) {
-            auto* item = new QTreeWidgetItem(
-                group, {QString::number(c.offset), LayoutProfile::typeName(c.type), number(c.r)});
+            auto* item =
+                new QTreeWidgetItem(group, {QString::number(c.offset), LayoutProfile::typeName(c.type), number(c.r)});
             item->setData(0, ItemRole, c.offset);
             item->setData(1, ItemRole, int(c.type));
             any = true;

@@ -111,7 +111,8 @@ private slots:
         QCOMPARE(history.changes(BlockHistory::indexOf(FrameBuilder::KelvinLayout::SignatureOffset)), 0);
         // The low byte of the frame counter changes with every frame.
         QCOMPARE(history.changes(BlockHistory::indexOf(FrameBuilder::KelvinLayout::SequenceOffset + 3)), 19);
-        QCOMPARE(history.series(FrameBuilder::KelvinLayout::SequenceOffset, Type::U32BE).constLast(), 1000.0 + Frames - 1);
+        QCOMPARE(history.series(FrameBuilder::KelvinLayout::SequenceOffset, Type::U32BE).constLast(),
+                 1000.0 + Frames - 1);
         QVERIFY(history.series(BlockHistory::ExtBegin + BlockHistory::ExtSize - 2, Type::U32LE).isEmpty());
     }
 
@@ -139,7 +140,8 @@ private slots:
         child<QLineEdit>(w, "ledName")->setText(QStringLiteral("Warm camera / test"));
 
         const double last = warming(Frames - 1).maximum / 10.0;
-        QTRY_VERIFY(child<QLabel>(w, "lblPreview")->text().startsWith(QStringLiteral("Max %1 \u00B0C").arg(last, 0, 'f', 1)));
+        QTRY_VERIFY(
+            child<QLabel>(w, "lblPreview")->text().startsWith(QStringLiteral("Max %1 \u00B0C").arg(last, 0, 'f', 1)));
         QSignalSpy saved(&w, &BlockInspector::profileSaved);
         QTest::mouseClick(child<QPushButton>(w, "btnSave"), Qt::LeftButton);
         QCOMPARE(saved.count(), 1);
@@ -167,8 +169,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("blocker"); // made as a file or folder where the save goes
         QTest::addColumn<bool>("blockerIsFile");
-        QTest::newRow("folder cannot be made") << "kelvin" << "layouts" << true;
-        QTest::newRow("file is a folder") << "kelvin" << "layouts/kelvin.json" << false;
+        QTest::newRow("folder cannot be made") << "kelvin"
+                                               << "layouts" << true;
+        QTest::newRow("file is a folder") << "kelvin"
+                                          << "layouts/kelvin.json" << false;
         QTest::newRow("no name") << "" << QString() << false;
     }
     void saveRefused()
