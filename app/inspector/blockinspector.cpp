@@ -548,7 +548,7 @@ void BlockInspector::showPreview()
         text = LiveReadings::outOfRangeText(m_profile.name());
     } else {
         const auto temperature = [&reading](Field field) {
-            return reading.has(field) ? tr("%1 \u00B0C").arg(QLocale().toString(reading.value(field), 'f', 1))
+            return reading.has(field) ? tr("%1 °C").arg(QLocale().toString(reading.value(field), 'f', 1))
                                       : QStringLiteral("\u2014");
         };
         text = tr("Max %1, Min %2, Centre %3")
