@@ -2,6 +2,7 @@
 
 #include "appfolders.h"
 #include "appinfo.h"
+#include "blockinspector.h"
 #include "devicenotice.h"
 #include "documentopener.h"
 #include "layoutsdialog.h"
@@ -101,8 +102,9 @@ MainWindow::~MainWindow()
         pane->disconnect(this);
     qDeleteAll(m_modeEntries);
     delete m_treeWidget;
+    delete m_inspector;
     for (QAction* action : {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionOpenRecording,
-                            m_actionRecord, m_actionClose, m_actionManual, m_actionLayouts})
+                            m_actionRecord, m_actionClose, m_actionManual, m_actionLayouts, m_actionInspector})
         delete action;
 }
 
@@ -175,6 +177,8 @@ void MainWindow::initAction()
     m_actionClose = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/exit3.png")), tr("Close"));
     m_actionManual = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/manual.png")), tr("User Manual"));
     m_actionLayouts = new QAction(tr("Layout Profiles..."));
+    m_actionInspector = new QAction(tr("Block Inspector..."));
+    m_actionInspector->setToolTip(tr("Find where a camera keeps its readings and build a layout profile"));
     m_actionCapture->setEnabled(false);
     m_actionOpenRecording =
         new QAction(LazyIconEngine::icon(QStringLiteral(":/image/video.png")), tr("Open Recording..."));
@@ -207,6 +211,7 @@ void MainWindow::initWidget()
     fileMenu->addAction(m_actionClose);
     QMenu* toolsMenu = menuBar()->addMenu(tr("Tools"));
     toolsMenu->addAction(m_actionLayouts);
+    toolsMenu->addAction(m_actionInspector);
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
     helpMenu->addAction(m_actionManual);
 
@@ -277,6 +282,7 @@ void MainWindow::initConnection()
     connect(m_actionRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
     connect(m_actionOpenRecording, &QAction::triggered, this, &MainWindow::chooseRecording);
     connect(m_actionLayouts, &QAction::triggered, this, [this] { LayoutsDialog(this).exec(); });
+    connect(m_actionInspector, &QAction::triggered, this, &MainWindow::showInspector);
 
     connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
     connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);
@@ -289,7 +295,10 @@ void MainWindow::initConnection()
     connect(m_junction, &Junction::disksFresh, this, &MainWindow::slotDisksFresh);
     connect(m_junction, &Junction::updateExtendParam, this, &MainWindow::slotUpdateExtendParam);
 
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateCaptureEnabled(); });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        updateCaptureEnabled();
+        followActivePane();
+    });
 }
 
 ChildPane* MainWindow::findModeWindow(DeviceManager::Mode mode, ModeEntry** entry) const
@@ -661,6 +670,28 @@ void MainWindow::slotActionTriggered(bool checked)
     } else if (action == m_actionManual) {
         openManual();
     }
+}
+
+BlockInspector* MainWindow::inspector() const
+{
+    return m_inspector;
+}
+
+void MainWindow::showInspector()
+{
+    if (!m_inspector)
+        m_inspector = new BlockInspector(this);
+    followActivePane();
+    m_inspector->show();
+    m_inspector->raise();
+    m_inspector->activateWindow();
+}
+
+// The pane the user works in, not the active one: the MDI area has none while the inspector has the focus.
+void MainWindow::followActivePane()
+{
+    if (m_inspector && m_mdiArea->currentSubWindow() != m_inspector->followed())
+        m_inspector->follow(m_mdiArea->currentSubWindow());
 }
 
 void MainWindow::capture()

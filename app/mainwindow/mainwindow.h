@@ -11,10 +11,12 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
 
+class BlockInspector;
 class ChildPane;
 class Junction;
 class QAction;
@@ -57,6 +59,9 @@ public:
     bool openRecording(const QString& path);
     QAction* actionManual() const { return m_actionManual; }
     QAction* actionLayouts() const { return m_actionLayouts; }
+    QAction* actionInspector() const { return m_actionInspector; }
+    // Null until Tools > Block Inspector is first chosen.
+    BlockInspector* inspector() const;
     const OptionParam& optionParam() const { return m_optionParam; }
 
     ChildPane* findModeWindow(DeviceManager::Mode mode, ModeEntry** entry = nullptr) const;
@@ -105,6 +110,8 @@ private:
     void chooseRecording();
     void showOptions();
     void openManual();
+    void showInspector();
+    void followActivePane();
 
     Junction* m_junction = nullptr;
     QList<ModeEntry*> m_modeEntries;
@@ -122,6 +129,8 @@ private:
     QAction* m_actionOpenRecording = nullptr;
     QAction* m_actionManual = nullptr;
     QAction* m_actionLayouts = nullptr;
+    QAction* m_actionInspector = nullptr;
+    QPointer<BlockInspector> m_inspector;
     OptionParam m_optionParam;
 
     std::function<void(const QString&)> m_documentOpener;

@@ -73,6 +73,240 @@
     </message>
 </context>
 <context>
+    <name>BlockInspector</name>
+    <message>
+        <source>Maximum level</source>
+        <translation>最高色阶</translation>
+    </message>
+    <message>
+        <source>Minimum level</source>
+        <translation>最低色阶</translation>
+    </message>
+    <message>
+        <source>Mean level</source>
+        <translation>平均色阶</translation>
+    </message>
+    <message>
+        <source>Block Inspector</source>
+        <translation>数据块检查器</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>偏移</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>比例</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>加数</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>相关性</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>帧</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>色阶</translation>
+    </message>
+    <message>
+        <source>Find Candidates</source>
+        <translation>查找候选</translation>
+    </message>
+    <message>
+        <source>Search the kept frames for the bytes that follow the picture&apos;s levels best</source>
+        <translation>在保留的帧中查找最能跟随图像色阶的字节</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最低</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>中心</translation>
+    </message>
+    <message>
+        <source>Scale low</source>
+        <translation>色标下限</translation>
+    </message>
+    <message>
+        <source>Scale high</source>
+        <translation>色标上限</translation>
+    </message>
+    <message>
+        <source>Frame counter</source>
+        <translation>帧计数器</translation>
+    </message>
+    <message>
+        <source>Add as Field</source>
+        <translation>添加为字段</translation>
+    </message>
+    <message>
+        <source>as the type</source>
+        <translation>按类型</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> 字节</translation>
+    </message>
+    <message>
+        <source>Add as Proof</source>
+        <translation>添加为证明</translation>
+    </message>
+    <message>
+        <source>The selected bytes as they stand in the current frame prove the profile</source>
+        <translation>所选字节按其在当前帧中的值证明该配置文件</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>证明</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>包含</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>候选</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>Frames of %1</source>
+        <translation>%1 的帧</translation>
+    </message>
+    <message>
+        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <translation>请打开实时或回放窗格：其帧将在此处检查。</translation>
+    </message>
+    <message>
+        <source>%1 (raw %2)</source>
+        <translation>%1（原始值 %2）</translation>
+    </message>
+    <message>
+        <source>The selection leaves the camera&apos;s bytes: it is not followed over frames.</source>
+        <translation>所选范围超出了相机的字节：不会跨帧跟踪。</translation>
+    </message>
+    <message>
+        <source>r with the maximum level %1, the minimum level %2, the mean level %3</source>
+        <translation>与最高色阶的 r 为 %1，与最低色阶为 %2，与平均色阶为 %3</translation>
+    </message>
+    <message>
+        <source>Searching %1 frames...</source>
+        <translation>正在搜索 %1 帧...</translation>
+    </message>
+    <message>
+        <source>No byte follows the levels: the levels or the bytes kept no change.</source>
+        <translation>没有字节跟随色阶：色阶或字节保持不变。</translation>
+    </message>
+    <message>
+        <source>A proof is taken from the current frame: no frame has come yet.</source>
+        <translation>证明取自当前帧：尚未收到任何帧。</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, x %4 + %5</source>
+        <translation>%1：%2，位于 %3，× %4 + %5</translation>
+    </message>
+    <message>
+        <source>proof: bytes %1 at %2</source>
+        <translation>证明：字节 %1，位于 %2</translation>
+    </message>
+    <message>
+        <source>No frame yet.</source>
+        <translation>尚无帧。</translation>
+    </message>
+    <message>
+        <source>Max %1, Min %2, Centre %3</source>
+        <translation>最高 %1，最低 %2，中心 %3</translation>
+    </message>
+    <message>
+        <source>Without a proof camdesk never takes this profile for a frame.</source>
+        <translation>没有证明时，camdesk 永远不会将此配置文件用于任何帧。</translation>
+    </message>
+    <message>
+        <source>The proof does not hold for this frame: the readings box shows none of this.</source>
+        <translation>证明对此帧不成立：读数框不会显示这些值。</translation>
+    </message>
+    <message>
+        <source>Give the profile a name before saving it.</source>
+        <translation>保存前请为配置文件命名。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be saved: %1</source>
+        <translation>无法保存配置文件：%1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be written to %1: %2</source>
+        <translation>无法将配置文件写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>BlockModel</name>
+    <message>
+        <source>Offset %1: 0x%2 (%3), changed %4 times in the last %5 frames</source>
+        <translation>偏移 %1：0x%2（%3），在最近 %5 帧中变化了 %4 次</translation>
+    </message>
+</context>
+<context>
     <name>ChildPane</name>
     <message>
         <source>Close</source>
@@ -472,6 +706,14 @@ What was recorded is kept in %2.</source>
     <message>
         <source>Tools</source>
         <translation>工具</translation>
+    </message>
+    <message>
+        <source>Block Inspector...</source>
+        <translation>数据块检查器...</translation>
+    </message>
+    <message>
+        <source>Find where a camera keeps its readings and build a layout profile</source>
+        <translation>查找相机存放读数的位置并创建布局配置文件</translation>
     </message>
 </context>
 <context>

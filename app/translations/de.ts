@@ -73,6 +73,240 @@
     </message>
 </context>
 <context>
+    <name>BlockInspector</name>
+    <message>
+        <source>Maximum level</source>
+        <translation>Höchste Stufe</translation>
+    </message>
+    <message>
+        <source>Minimum level</source>
+        <translation>Niedrigste Stufe</translation>
+    </message>
+    <message>
+        <source>Mean level</source>
+        <translation>Mittlere Stufe</translation>
+    </message>
+    <message>
+        <source>Block Inspector</source>
+        <translation>Block-Inspektor</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Summand</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>Korrelation</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Find Candidates</source>
+        <translation>Kandidaten suchen</translation>
+    </message>
+    <message>
+        <source>Search the kept frames for the bytes that follow the picture&apos;s levels best</source>
+        <translation>Sucht in den behaltenen Bildern die Bytes, die den Stufen des Bildes am besten folgen</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Scale low</source>
+        <translation>Skala unten</translation>
+    </message>
+    <message>
+        <source>Scale high</source>
+        <translation>Skala oben</translation>
+    </message>
+    <message>
+        <source>Frame counter</source>
+        <translation>Bildzähler</translation>
+    </message>
+    <message>
+        <source>Add as Field</source>
+        <translation>Als Feld hinzufügen</translation>
+    </message>
+    <message>
+        <source>as the type</source>
+        <translation>wie der Typ</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> Bytes</translation>
+    </message>
+    <message>
+        <source>Add as Proof</source>
+        <translation>Als Nachweis hinzufügen</translation>
+    </message>
+    <message>
+        <source>The selected bytes as they stand in the current frame prove the profile</source>
+        <translation>Die gewählten Bytes, wie sie im aktuellen Bild stehen, weisen das Profil nach</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Nachweis</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>Enthält</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>Kandidaten</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Frames of %1</source>
+        <translation>Bilder von %1</translation>
+    </message>
+    <message>
+        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <translation>Öffnen Sie eine Live- oder Wiedergabeansicht: Ihre Bilder werden hier untersucht.</translation>
+    </message>
+    <message>
+        <source>%1 (raw %2)</source>
+        <translation>%1 (roh %2)</translation>
+    </message>
+    <message>
+        <source>The selection leaves the camera&apos;s bytes: it is not followed over frames.</source>
+        <translation>Die Auswahl reicht über die Bytes der Kamera hinaus: Sie wird nicht über die Bilder verfolgt.</translation>
+    </message>
+    <message>
+        <source>r with the maximum level %1, the minimum level %2, the mean level %3</source>
+        <translation>r mit der höchsten Stufe %1, der niedrigsten Stufe %2, der mittleren Stufe %3</translation>
+    </message>
+    <message>
+        <source>Searching %1 frames...</source>
+        <translation>%1 Bilder werden durchsucht...</translation>
+    </message>
+    <message>
+        <source>No byte follows the levels: the levels or the bytes kept no change.</source>
+        <translation>Kein Byte folgt den Stufen: Die Stufen oder die Bytes blieben unverändert.</translation>
+    </message>
+    <message>
+        <source>A proof is taken from the current frame: no frame has come yet.</source>
+        <translation>Ein Nachweis wird dem aktuellen Bild entnommen: Es ist noch kein Bild gekommen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, x %4 + %5</source>
+        <translation>%1: %2 bei %3, × %4 + %5</translation>
+    </message>
+    <message>
+        <source>proof: bytes %1 at %2</source>
+        <translation>Nachweis: Bytes %1 bei %2</translation>
+    </message>
+    <message>
+        <source>No frame yet.</source>
+        <translation>Noch kein Bild.</translation>
+    </message>
+    <message>
+        <source>Max %1, Min %2, Centre %3</source>
+        <translation>Max. %1, Min. %2, Mitte %3</translation>
+    </message>
+    <message>
+        <source>Without a proof camdesk never takes this profile for a frame.</source>
+        <translation>Ohne Nachweis verwendet camdesk dieses Profil für kein Bild.</translation>
+    </message>
+    <message>
+        <source>The proof does not hold for this frame: the readings box shows none of this.</source>
+        <translation>Der Nachweis trifft auf dieses Bild nicht zu: Das Messwertfeld zeigt nichts davon.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name before saving it.</source>
+        <translation>Geben Sie dem Profil vor dem Speichern einen Namen.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be saved: %1</source>
+        <translation>Das Profil kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be written to %1: %2</source>
+        <translation>Das Profil kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>BlockModel</name>
+    <message>
+        <source>Offset %1: 0x%2 (%3), changed %4 times in the last %5 frames</source>
+        <translation>Offset %1: 0x%2 (%3), in den letzten %5 Bildern %4-mal geändert</translation>
+    </message>
+</context>
+<context>
     <name>ChildPane</name>
     <message>
         <source>Close</source>
@@ -472,6 +706,14 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Block Inspector...</source>
+        <translation>Block-Inspektor...</translation>
+    </message>
+    <message>
+        <source>Find where a camera keeps its readings and build a layout profile</source>
+        <translation>Finden, wo eine Kamera ihre Messwerte ablegt, und ein Layout-Profil erstellen</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,240 @@
     </message>
 </context>
 <context>
+    <name>BlockInspector</name>
+    <message>
+        <source>Maximum level</source>
+        <translation>Nivel máximo</translation>
+    </message>
+    <message>
+        <source>Minimum level</source>
+        <translation>Nivel mínimo</translation>
+    </message>
+    <message>
+        <source>Mean level</source>
+        <translation>Nivel medio</translation>
+    </message>
+    <message>
+        <source>Block Inspector</source>
+        <translation>Inspector de bloques</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Desplazamiento</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Sumando</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>Correlación</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Fotograma</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Find Candidates</source>
+        <translation>Buscar candidatos</translation>
+    </message>
+    <message>
+        <source>Search the kept frames for the bytes that follow the picture&apos;s levels best</source>
+        <translation>Busca en los fotogramas guardados los bytes que mejor siguen los niveles de la imagen</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Scale low</source>
+        <translation>Escala inferior</translation>
+    </message>
+    <message>
+        <source>Scale high</source>
+        <translation>Escala superior</translation>
+    </message>
+    <message>
+        <source>Frame counter</source>
+        <translation>Contador de fotogramas</translation>
+    </message>
+    <message>
+        <source>Add as Field</source>
+        <translation>Añadir como campo</translation>
+    </message>
+    <message>
+        <source>as the type</source>
+        <translation>según el tipo</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> bytes</translation>
+    </message>
+    <message>
+        <source>Add as Proof</source>
+        <translation>Añadir como prueba</translation>
+    </message>
+    <message>
+        <source>The selected bytes as they stand in the current frame prove the profile</source>
+        <translation>Los bytes seleccionados, tal como están en el fotograma actual, prueban el perfil</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Guardar perfil</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>Contiene</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Lecturas</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>Candidatos</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Frames of %1</source>
+        <translation>Fotogramas de %1</translation>
+    </message>
+    <message>
+        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <translation>Abra un panel en vivo o de reproducción: sus fotogramas se inspeccionan aquí.</translation>
+    </message>
+    <message>
+        <source>%1 (raw %2)</source>
+        <translation>%1 (bruto %2)</translation>
+    </message>
+    <message>
+        <source>The selection leaves the camera&apos;s bytes: it is not followed over frames.</source>
+        <translation>La selección sale de los bytes de la cámara: no se sigue a lo largo de los fotogramas.</translation>
+    </message>
+    <message>
+        <source>r with the maximum level %1, the minimum level %2, the mean level %3</source>
+        <translation>r con el nivel máximo %1, el nivel mínimo %2, el nivel medio %3</translation>
+    </message>
+    <message>
+        <source>Searching %1 frames...</source>
+        <translation>Buscando en %1 fotogramas...</translation>
+    </message>
+    <message>
+        <source>No byte follows the levels: the levels or the bytes kept no change.</source>
+        <translation>Ningún byte sigue los niveles: los niveles o los bytes no cambiaron.</translation>
+    </message>
+    <message>
+        <source>A proof is taken from the current frame: no frame has come yet.</source>
+        <translation>Una prueba se toma del fotograma actual: aún no ha llegado ningún fotograma.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, x %4 + %5</source>
+        <translation>%1: %2 en %3, × %4 + %5</translation>
+    </message>
+    <message>
+        <source>proof: bytes %1 at %2</source>
+        <translation>prueba: bytes %1 en %2</translation>
+    </message>
+    <message>
+        <source>No frame yet.</source>
+        <translation>Aún no hay fotogramas.</translation>
+    </message>
+    <message>
+        <source>Max %1, Min %2, Centre %3</source>
+        <translation>Máx. %1, mín. %2, centro %3</translation>
+    </message>
+    <message>
+        <source>Without a proof camdesk never takes this profile for a frame.</source>
+        <translation>Sin prueba, camdesk nunca usa este perfil para un fotograma.</translation>
+    </message>
+    <message>
+        <source>The proof does not hold for this frame: the readings box shows none of this.</source>
+        <translation>La prueba no se cumple en este fotograma: el cuadro de lecturas no muestra nada de esto.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name before saving it.</source>
+        <translation>Dé un nombre al perfil antes de guardarlo.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be saved: %1</source>
+        <translation>No se puede guardar el perfil: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be written to %1: %2</source>
+        <translation>No se puede escribir el perfil en %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>BlockModel</name>
+    <message>
+        <source>Offset %1: 0x%2 (%3), changed %4 times in the last %5 frames</source>
+        <translation>Desplazamiento %1: 0x%2 (%3), cambió %4 veces en los últimos %5 fotogramas</translation>
+    </message>
+</context>
+<context>
     <name>ChildPane</name>
     <message>
         <source>Close</source>
@@ -472,6 +706,14 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
     <message>
         <source>Tools</source>
         <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Block Inspector...</source>
+        <translation>Inspector de bloques...</translation>
+    </message>
+    <message>
+        <source>Find where a camera keeps its readings and build a layout profile</source>
+        <translation>Encontrar dónde guarda una cámara sus lecturas y crear un perfil de disposición</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,240 @@
     </message>
 </context>
 <context>
+    <name>BlockInspector</name>
+    <message>
+        <source>Maximum level</source>
+        <translation>Niveau maximal</translation>
+    </message>
+    <message>
+        <source>Minimum level</source>
+        <translation>Niveau minimal</translation>
+    </message>
+    <message>
+        <source>Mean level</source>
+        <translation>Niveau moyen</translation>
+    </message>
+    <message>
+        <source>Block Inspector</source>
+        <translation>Inspecteur de blocs</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajout</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>Corrélation</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Find Candidates</source>
+        <translation>Chercher des candidats</translation>
+    </message>
+    <message>
+        <source>Search the kept frames for the bytes that follow the picture&apos;s levels best</source>
+        <translation>Cherche dans les images gardées les octets qui suivent le mieux les niveaux de l&apos;image</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Scale low</source>
+        <translation>Bas de l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Scale high</source>
+        <translation>Haut de l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Frame counter</source>
+        <translation>Compteur d&apos;images</translation>
+    </message>
+    <message>
+        <source>Add as Field</source>
+        <translation>Ajouter comme champ</translation>
+    </message>
+    <message>
+        <source>as the type</source>
+        <translation>selon le type</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> octets</translation>
+    </message>
+    <message>
+        <source>Add as Proof</source>
+        <translation>Ajouter comme preuve</translation>
+    </message>
+    <message>
+        <source>The selected bytes as they stand in the current frame prove the profile</source>
+        <translation>Les octets choisis, tels qu&apos;ils sont dans l&apos;image actuelle, prouvent le profil</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Preuve</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>Contient</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Relevés</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>Candidats</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Frames of %1</source>
+        <translation>Images de %1</translation>
+    </message>
+    <message>
+        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <translation>Ouvrez un volet en direct ou de lecture : ses images sont inspectées ici.</translation>
+    </message>
+    <message>
+        <source>%1 (raw %2)</source>
+        <translation>%1 (brut %2)</translation>
+    </message>
+    <message>
+        <source>The selection leaves the camera&apos;s bytes: it is not followed over frames.</source>
+        <translation>La sélection sort des octets de la caméra : elle n&apos;est pas suivie d&apos;image en image.</translation>
+    </message>
+    <message>
+        <source>r with the maximum level %1, the minimum level %2, the mean level %3</source>
+        <translation>r avec le niveau maximal %1, le niveau minimal %2, le niveau moyen %3</translation>
+    </message>
+    <message>
+        <source>Searching %1 frames...</source>
+        <translation>Recherche dans %1 images...</translation>
+    </message>
+    <message>
+        <source>No byte follows the levels: the levels or the bytes kept no change.</source>
+        <translation>Aucun octet ne suit les niveaux : les niveaux ou les octets n&apos;ont pas changé.</translation>
+    </message>
+    <message>
+        <source>A proof is taken from the current frame: no frame has come yet.</source>
+        <translation>Une preuve est prise dans l&apos;image actuelle : aucune image n&apos;est encore arrivée.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, x %4 + %5</source>
+        <translation>%1 : %2 à %3, × %4 + %5</translation>
+    </message>
+    <message>
+        <source>proof: bytes %1 at %2</source>
+        <translation>preuve : octets %1 à %2</translation>
+    </message>
+    <message>
+        <source>No frame yet.</source>
+        <translation>Pas encore d&apos;image.</translation>
+    </message>
+    <message>
+        <source>Max %1, Min %2, Centre %3</source>
+        <translation>Max %1, min %2, centre %3</translation>
+    </message>
+    <message>
+        <source>Without a proof camdesk never takes this profile for a frame.</source>
+        <translation>Sans preuve, camdesk n&apos;applique jamais ce profil à une image.</translation>
+    </message>
+    <message>
+        <source>The proof does not hold for this frame: the readings box shows none of this.</source>
+        <translation>La preuve ne tient pas pour cette image : le cadre des relevés n&apos;en montre rien.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name before saving it.</source>
+        <translation>Donnez un nom au profil avant de l&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be saved: %1</source>
+        <translation>Le profil ne peut pas être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be written to %1: %2</source>
+        <translation>Le profil ne peut pas être écrit dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>BlockModel</name>
+    <message>
+        <source>Offset %1: 0x%2 (%3), changed %4 times in the last %5 frames</source>
+        <translation>Décalage %1 : 0x%2 (%3), modifié %4 fois dans les %5 dernières images</translation>
+    </message>
+</context>
+<context>
     <name>ChildPane</name>
     <message>
         <source>Close</source>
@@ -472,6 +706,14 @@ Ce qui a été enregistré est conservé dans %2.</translation>
     <message>
         <source>Tools</source>
         <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Block Inspector...</source>
+        <translation>Inspecteur de blocs...</translation>
+    </message>
+    <message>
+        <source>Find where a camera keeps its readings and build a layout profile</source>
+        <translation>Trouver où une caméra range ses relevés et créer un profil de disposition</translation>
     </message>
 </context>
 <context>

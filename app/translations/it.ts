@@ -73,6 +73,240 @@
     </message>
 </context>
 <context>
+    <name>BlockInspector</name>
+    <message>
+        <source>Maximum level</source>
+        <translation>Livello massimo</translation>
+    </message>
+    <message>
+        <source>Minimum level</source>
+        <translation>Livello minimo</translation>
+    </message>
+    <message>
+        <source>Mean level</source>
+        <translation>Livello medio</translation>
+    </message>
+    <message>
+        <source>Block Inspector</source>
+        <translation>Ispettore di blocchi</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Selezione</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addendo</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>Correlazione</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Fotogramma</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Find Candidates</source>
+        <translation>Cerca candidati</translation>
+    </message>
+    <message>
+        <source>Search the kept frames for the bytes that follow the picture&apos;s levels best</source>
+        <translation>Cerca nei fotogrammi conservati i byte che seguono meglio i livelli dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimo</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Scale low</source>
+        <translation>Scala inferiore</translation>
+    </message>
+    <message>
+        <source>Scale high</source>
+        <translation>Scala superiore</translation>
+    </message>
+    <message>
+        <source>Frame counter</source>
+        <translation>Contatore di fotogrammi</translation>
+    </message>
+    <message>
+        <source>Add as Field</source>
+        <translation>Aggiungi come campo</translation>
+    </message>
+    <message>
+        <source>as the type</source>
+        <translation>come il tipo</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> byte</translation>
+    </message>
+    <message>
+        <source>Add as Proof</source>
+        <translation>Aggiungi come prova</translation>
+    </message>
+    <message>
+        <source>The selected bytes as they stand in the current frame prove the profile</source>
+        <translation>I byte selezionati, così come sono nel fotogramma attuale, provano il profilo</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Salva profilo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>Contiene</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Letture</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>Candidati</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Frames of %1</source>
+        <translation>Fotogrammi di %1</translation>
+    </message>
+    <message>
+        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <translation>Apri un riquadro dal vivo o di riproduzione: i suoi fotogrammi vengono esaminati qui.</translation>
+    </message>
+    <message>
+        <source>%1 (raw %2)</source>
+        <translation>%1 (grezzo %2)</translation>
+    </message>
+    <message>
+        <source>The selection leaves the camera&apos;s bytes: it is not followed over frames.</source>
+        <translation>La selezione esce dai byte della fotocamera: non viene seguita nei fotogrammi.</translation>
+    </message>
+    <message>
+        <source>r with the maximum level %1, the minimum level %2, the mean level %3</source>
+        <translation>r con il livello massimo %1, il livello minimo %2, il livello medio %3</translation>
+    </message>
+    <message>
+        <source>Searching %1 frames...</source>
+        <translation>Ricerca in %1 fotogrammi...</translation>
+    </message>
+    <message>
+        <source>No byte follows the levels: the levels or the bytes kept no change.</source>
+        <translation>Nessun byte segue i livelli: i livelli o i byte non sono cambiati.</translation>
+    </message>
+    <message>
+        <source>A proof is taken from the current frame: no frame has come yet.</source>
+        <translation>Una prova viene presa dal fotogramma attuale: non è ancora arrivato alcun fotogramma.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, x %4 + %5</source>
+        <translation>%1: %2 a %3, × %4 + %5</translation>
+    </message>
+    <message>
+        <source>proof: bytes %1 at %2</source>
+        <translation>prova: byte %1 a %2</translation>
+    </message>
+    <message>
+        <source>No frame yet.</source>
+        <translation>Ancora nessun fotogramma.</translation>
+    </message>
+    <message>
+        <source>Max %1, Min %2, Centre %3</source>
+        <translation>Max %1, min %2, centro %3</translation>
+    </message>
+    <message>
+        <source>Without a proof camdesk never takes this profile for a frame.</source>
+        <translation>Senza prova camdesk non usa mai questo profilo per un fotogramma.</translation>
+    </message>
+    <message>
+        <source>The proof does not hold for this frame: the readings box shows none of this.</source>
+        <translation>La prova non vale per questo fotogramma: il riquadro delle letture non mostra nulla di tutto ciò.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name before saving it.</source>
+        <translation>Dai un nome al profilo prima di salvarlo.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be saved: %1</source>
+        <translation>Impossibile salvare il profilo: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be written to %1: %2</source>
+        <translation>Impossibile scrivere il profilo in %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>BlockModel</name>
+    <message>
+        <source>Offset %1: 0x%2 (%3), changed %4 times in the last %5 frames</source>
+        <translation>Offset %1: 0x%2 (%3), cambiato %4 volte negli ultimi %5 fotogrammi</translation>
+    </message>
+</context>
+<context>
     <name>ChildPane</name>
     <message>
         <source>Close</source>
@@ -472,6 +706,14 @@ Quanto registrato finora è conservato in %2.</translation>
     <message>
         <source>Tools</source>
         <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>Block Inspector...</source>
+        <translation>Ispettore di blocchi...</translation>
+    </message>
+    <message>
+        <source>Find where a camera keeps its readings and build a layout profile</source>
+        <translation>Trovare dove una fotocamera tiene le sue letture e creare un profilo di layout</translation>
     </message>
 </context>
 <context>

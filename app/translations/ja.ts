@@ -73,6 +73,240 @@
     </message>
 </context>
 <context>
+    <name>BlockInspector</name>
+    <message>
+        <source>Maximum level</source>
+        <translation>最大レベル</translation>
+    </message>
+    <message>
+        <source>Minimum level</source>
+        <translation>最小レベル</translation>
+    </message>
+    <message>
+        <source>Mean level</source>
+        <translation>平均レベル</translation>
+    </message>
+    <message>
+        <source>Block Inspector</source>
+        <translation>ブロックインスペクター</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>型</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>加算</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>相関</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>フレーム</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>Find Candidates</source>
+        <translation>候補を探す</translation>
+    </message>
+    <message>
+        <source>Search the kept frames for the bytes that follow the picture&apos;s levels best</source>
+        <translation>保持しているフレームから、画像のレベルに最もよく従うバイトを探します</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>中心</translation>
+    </message>
+    <message>
+        <source>Scale low</source>
+        <translation>スケール下限</translation>
+    </message>
+    <message>
+        <source>Scale high</source>
+        <translation>スケール上限</translation>
+    </message>
+    <message>
+        <source>Frame counter</source>
+        <translation>フレームカウンター</translation>
+    </message>
+    <message>
+        <source>Add as Field</source>
+        <translation>フィールドとして追加</translation>
+    </message>
+    <message>
+        <source>as the type</source>
+        <translation>型に合わせる</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> バイト</translation>
+    </message>
+    <message>
+        <source>Add as Proof</source>
+        <translation>証明として追加</translation>
+    </message>
+    <message>
+        <source>The selected bytes as they stand in the current frame prove the profile</source>
+        <translation>選択したバイトが現在のフレームでの値のままプロファイルを証明します</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>プロファイルを保存</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>フィールド</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>証明</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>読み取り値</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>候補</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Frames of %1</source>
+        <translation>%1 のフレーム</translation>
+    </message>
+    <message>
+        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <translation>ライブまたは再生ペインを開いてください。そのフレームをここで調べます。</translation>
+    </message>
+    <message>
+        <source>%1 (raw %2)</source>
+        <translation>%1（生の値 %2）</translation>
+    </message>
+    <message>
+        <source>The selection leaves the camera&apos;s bytes: it is not followed over frames.</source>
+        <translation>選択範囲がカメラのバイトを外れています。フレームをまたいで追跡しません。</translation>
+    </message>
+    <message>
+        <source>r with the maximum level %1, the minimum level %2, the mean level %3</source>
+        <translation>最大レベルとの r %1、最小レベルとの r %2、平均レベルとの r %3</translation>
+    </message>
+    <message>
+        <source>Searching %1 frames...</source>
+        <translation>%1 フレームを検索中...</translation>
+    </message>
+    <message>
+        <source>No byte follows the levels: the levels or the bytes kept no change.</source>
+        <translation>レベルに従うバイトはありません。レベルまたはバイトが変化していません。</translation>
+    </message>
+    <message>
+        <source>A proof is taken from the current frame: no frame has come yet.</source>
+        <translation>証明は現在のフレームから取られます。まだフレームが届いていません。</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, x %4 + %5</source>
+        <translation>%1: %2（%3）、× %4 + %5</translation>
+    </message>
+    <message>
+        <source>proof: bytes %1 at %2</source>
+        <translation>証明: バイト %1（%2）</translation>
+    </message>
+    <message>
+        <source>No frame yet.</source>
+        <translation>まだフレームがありません。</translation>
+    </message>
+    <message>
+        <source>Max %1, Min %2, Centre %3</source>
+        <translation>最大 %1、最小 %2、中心 %3</translation>
+    </message>
+    <message>
+        <source>Without a proof camdesk never takes this profile for a frame.</source>
+        <translation>証明がないと、camdesk はこのプロファイルをどのフレームにも使いません。</translation>
+    </message>
+    <message>
+        <source>The proof does not hold for this frame: the readings box shows none of this.</source>
+        <translation>このフレームでは証明が成り立ちません。読み取り値欄にはこれらは表示されません。</translation>
+    </message>
+    <message>
+        <source>Give the profile a name before saving it.</source>
+        <translation>保存する前にプロファイルに名前を付けてください。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be saved: %1</source>
+        <translation>プロファイルを保存できません: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be written to %1: %2</source>
+        <translation>プロファイルを %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1 に保存しました</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>BlockModel</name>
+    <message>
+        <source>Offset %1: 0x%2 (%3), changed %4 times in the last %5 frames</source>
+        <translation>オフセット %1: 0x%2（%3）、直近 %5 フレームで %4 回変化</translation>
+    </message>
+</context>
+<context>
     <name>ChildPane</name>
     <message>
         <source>Close</source>
@@ -472,6 +706,14 @@ What was recorded is kept in %2.</source>
     <message>
         <source>Tools</source>
         <translation>ツール</translation>
+    </message>
+    <message>
+        <source>Block Inspector...</source>
+        <translation>ブロックインスペクター...</translation>
+    </message>
+    <message>
+        <source>Find where a camera keeps its readings and build a layout profile</source>
+        <translation>カメラが読み取り値を置く場所を探し、レイアウトプロファイルを作成します</translation>
     </message>
 </context>
 <context>

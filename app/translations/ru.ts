@@ -73,6 +73,240 @@
     </message>
 </context>
 <context>
+    <name>BlockInspector</name>
+    <message>
+        <source>Maximum level</source>
+        <translation>Максимальный уровень</translation>
+    </message>
+    <message>
+        <source>Minimum level</source>
+        <translation>Минимальный уровень</translation>
+    </message>
+    <message>
+        <source>Mean level</source>
+        <translation>Средний уровень</translation>
+    </message>
+    <message>
+        <source>Block Inspector</source>
+        <translation>Инспектор блоков</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Множитель</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Слагаемое</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>Корреляция</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Кадр</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Find Candidates</source>
+        <translation>Найти кандидатов</translation>
+    </message>
+    <message>
+        <source>Search the kept frames for the bytes that follow the picture&apos;s levels best</source>
+        <translation>Ищет в сохранённых кадрах байты, лучше всего следующие за уровнями изображения</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимум</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимум</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Центр</translation>
+    </message>
+    <message>
+        <source>Scale low</source>
+        <translation>Нижняя граница шкалы</translation>
+    </message>
+    <message>
+        <source>Scale high</source>
+        <translation>Верхняя граница шкалы</translation>
+    </message>
+    <message>
+        <source>Frame counter</source>
+        <translation>Счётчик кадров</translation>
+    </message>
+    <message>
+        <source>Add as Field</source>
+        <translation>Добавить как поле</translation>
+    </message>
+    <message>
+        <source>as the type</source>
+        <translation>по типу</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> байт</translation>
+    </message>
+    <message>
+        <source>Add as Proof</source>
+        <translation>Добавить как признак</translation>
+    </message>
+    <message>
+        <source>The selected bytes as they stand in the current frame prove the profile</source>
+        <translation>Выбранные байты в том виде, как они стоят в текущем кадре, подтверждают профиль</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Сохранить профиль</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Признак</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>Содержит</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Показания</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>Кандидаты</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Frames of %1</source>
+        <translation>Кадры окна %1</translation>
+    </message>
+    <message>
+        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <translation>Откройте окно живого видео или воспроизведения: его кадры исследуются здесь.</translation>
+    </message>
+    <message>
+        <source>%1 (raw %2)</source>
+        <translation>%1 (исходное %2)</translation>
+    </message>
+    <message>
+        <source>The selection leaves the camera&apos;s bytes: it is not followed over frames.</source>
+        <translation>Выбор выходит за байты камеры: по кадрам он не отслеживается.</translation>
+    </message>
+    <message>
+        <source>r with the maximum level %1, the minimum level %2, the mean level %3</source>
+        <translation>r с максимальным уровнем %1, с минимальным %2, со средним %3</translation>
+    </message>
+    <message>
+        <source>Searching %1 frames...</source>
+        <translation>Поиск по %1 кадрам...</translation>
+    </message>
+    <message>
+        <source>No byte follows the levels: the levels or the bytes kept no change.</source>
+        <translation>Ни один байт не следует за уровнями: уровни или байты не менялись.</translation>
+    </message>
+    <message>
+        <source>A proof is taken from the current frame: no frame has come yet.</source>
+        <translation>Признак берётся из текущего кадра: кадров ещё не было.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, x %4 + %5</source>
+        <translation>%1: %2 по смещению %3, × %4 + %5</translation>
+    </message>
+    <message>
+        <source>proof: bytes %1 at %2</source>
+        <translation>признак: байты %1 по смещению %2</translation>
+    </message>
+    <message>
+        <source>No frame yet.</source>
+        <translation>Кадров пока нет.</translation>
+    </message>
+    <message>
+        <source>Max %1, Min %2, Centre %3</source>
+        <translation>Макс. %1, мин. %2, центр %3</translation>
+    </message>
+    <message>
+        <source>Without a proof camdesk never takes this profile for a frame.</source>
+        <translation>Без признака camdesk никогда не применяет этот профиль к кадру.</translation>
+    </message>
+    <message>
+        <source>The proof does not hold for this frame: the readings box shows none of this.</source>
+        <translation>Признак не выполняется для этого кадра: окно показаний ничего из этого не покажет.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name before saving it.</source>
+        <translation>Дайте профилю имя перед сохранением.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be saved: %1</source>
+        <translation>Профиль нельзя сохранить: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be written to %1: %2</source>
+        <translation>Не удаётся записать профиль в %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Сохранено в %1</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>BlockModel</name>
+    <message>
+        <source>Offset %1: 0x%2 (%3), changed %4 times in the last %5 frames</source>
+        <translation>Смещение %1: 0x%2 (%3), изменялось %4 раз за последние %5 кадров</translation>
+    </message>
+</context>
+<context>
     <name>ChildPane</name>
     <message>
         <source>Close</source>
@@ -472,6 +706,14 @@ What was recorded is kept in %2.</source>
     <message>
         <source>Tools</source>
         <translation>Инструменты</translation>
+    </message>
+    <message>
+        <source>Block Inspector...</source>
+        <translation>Инспектор блоков...</translation>
+    </message>
+    <message>
+        <source>Find where a camera keeps its readings and build a layout profile</source>
+        <translation>Найти, где камера хранит показания, и создать профиль раскладки</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -374,6 +375,8 @@ void LivePane::setVideoExtendParam(char* param)
     showReadings();
     showSpots(PictureSpots::fromRecord(param));
     updateAlarm();
+    if (isSignalConnected(QMetaMethod::fromSignal(&LivePane::recordShown)))
+        emit recordShown(QByteArray(param, Km420Frame::Size));
 }
 
 QString LivePane::temperatureText(double tenths)

@@ -63,6 +63,8 @@ signals:
     void updateOptionParam(const OptionParam& param);
     // A picture has been shown; hasPicture() changes from false to true with the first one.
     void pictureShown();
+    // Each frame record as it arrives; sent only while something listens, so nobody pays for the copy.
+    void recordShown(const QByteArray& record);
     void recordingChanged(bool recording);
     // The recording stopped by itself (disk low, a failed write); what was written is kept.
     void recordingStopped(const QString& fileName, const QString& reason);

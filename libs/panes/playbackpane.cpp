@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -316,6 +317,9 @@ void PlaybackPane::showCurrent()
 
     showReadings(d->frame.bytes);
     showPosition();
+    // Shared with the player, not copied; sent before pictureShown, whose listeners may move the player on.
+    if (isSignalConnected(QMetaMethod::fromSignal(&PlaybackPane::recordShown)))
+        emit recordShown(frame.record);
     emit pictureShown();
 }
 

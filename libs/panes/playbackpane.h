@@ -39,6 +39,8 @@ public:
 
 signals:
     void pictureShown();
+    // The record of each frame shown; sent only while something listens, so nobody pays for the copy.
+    void recordShown(const QByteArray& record);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
