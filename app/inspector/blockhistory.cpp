@@ -136,6 +136,12 @@ double BlockHistory::pearson(const QVector<double>& a, const QVector<double>& b)
     const int n = a.size();
     if (n < 3 || b.size() != n)
         return nan();
+    // A constant series has no correlation; its rounding noise around the mean must not make one up.
+    const auto constant = [](const QVector<double>& v) {
+        return std::all_of(v.begin(), v.end(), [&v](double x) { return x == v.front(); });
+    };
+    if (constant(a) || constant(b))
+        return nan();
     double ma = 0, mb = 0;
     for (int i = 0; i < n; ++i) {
         ma += a[i];

@@ -26,6 +26,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -107,9 +108,16 @@ void BlockInspector::buildWidgets()
     tblBytes->setObjectName(QStringLiteral("tblBytes"));
     tblBytes->setModel(m_model);
     tblBytes->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblBytes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // All sixteen columns in view: a row is read across, as the offsets count.
+    const int cell = tblBytes->fontMetrics().horizontalAdvance(QStringLiteral("FFF")) + 8;
+    tblBytes->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblBytes->horizontalHeader()->setDefaultSectionSize(cell);
+    tblBytes->horizontalHeader()->setMinimumSectionSize(cell);
     tblBytes->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tblBytes->setMinimumWidth(460);
+    tblBytes->verticalHeader()->setMinimumWidth(tblBytes->fontMetrics().horizontalAdvance(QStringLiteral("14930")) +
+                                                12);
+    tblBytes->setMinimumWidth(tblBytes->verticalHeader()->minimumWidth() + 16 * cell +
+                              tblBytes->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6);
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);

@@ -6,6 +6,7 @@
 #include <layouts/layoutcatalog.h>
 #include <modalwatcher.h>
 #include <panes/livepane.h>
+#include <testpaths.h>
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 
 using Field = LayoutProfile::Field;
 using Type = LayoutProfile::Type;
@@ -102,6 +104,24 @@ private slots:
     }
 
     // The change counts cover only the frames kept.
+    void pearson_data()
+    {
+        QTest::addColumn<QVector<double>>("a");
+        QTest::addColumn<double>("r"); // against 1, 2, 3, ...; NaN: none
+        // 21571 x 0.01 sixty times: the rounding of the mean must not read as a correlation.
+        QTest::newRow("constant, scaled") << QVector<double>(60, 21571 * 0.01) << std::nan("");
+        QTest::newRow("follows") << QVector<double>{10, 20, 30, 40} << 1.0;
+        QTest::newRow("opposes") << QVector<double>{4, 3, 2, 1} << -1.0;
+    }
+    void pearson()
+    {
+        QFETCH(QVector<double>, a);
+        QFETCH(double, r);
+        QVector<double> ramp(a.size());
+        std::iota(ramp.begin(), ramp.end(), 1.0);
+        const double got = BlockHistory::pearson(a, ramp);
+        QVERIFY2(std::isnan(r) ? std::isnan(got) : std::abs(got - r) < 1e-9, qPrintable(QString::number(got)));
+    }
     void changesOverTheWindow()
     {
         BlockHistory history(20);
@@ -142,6 +162,9 @@ private slots:
         const double last = warming(Frames - 1).maximum / 10.0;
         QTRY_VERIFY(
             child<QLabel>(w, "lblPreview")->text().startsWith(QStringLiteral("Max %1 \u00B0C").arg(last, 0, 'f', 1)));
+        w.resize(1100, 760);
+        w.show();
+        QVERIFY(w.grab().save(TestPaths::artifactPath(QStringLiteral("block-inspector.png"))));
         QSignalSpy saved(&w, &BlockInspector::profileSaved);
         QTest::mouseClick(child<QPushButton>(w, "btnSave"), Qt::LeftButton);
         QCOMPARE(saved.count(), 1);
