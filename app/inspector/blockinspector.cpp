@@ -159,7 +159,8 @@ void BlockInspector::buildWidgets()
     chart->legend()->setAlignment(Qt::AlignBottom);
     m_frameAxis = new QValueAxis;
     m_frameAxis->setTitleText(tr("Frame"));
-    m_frameAxis->setLabelFormat(QStringLiteral("%d"));
+    // The axis holds doubles: "%d" would print no number at all.
+    m_frameAxis->setLabelFormat(QStringLiteral("%.0f"));
     m_valueAxis = new QValueAxis;
     m_valueAxis->setTitleText(tr("Value"));
     auto* levelAxis = new QValueAxis;
@@ -191,6 +192,7 @@ void BlockInspector::buildWidgets()
     trCandidates = new QTreeWidget;
     trCandidates->setObjectName(QStringLiteral("trCandidates"));
     trCandidates->setHeaderLabels({tr("Offset"), tr("Type"), tr("r")});
+    trCandidates->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto* candidates = new QWidget;
     auto* candidatesLayout = new QVBoxLayout(candidates);
     auto* searchRow = new QHBoxLayout;
@@ -273,7 +275,7 @@ void BlockInspector::buildWidgets()
     splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    resize(1200, 800);
+    resize(1400, 900);
 
     connect(tblBytes, &QTableView::clicked, this, [this](const QModelIndex& cell) {
         const int i = BlockModel::byteIndex(cell);
