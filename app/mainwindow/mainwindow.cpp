@@ -2,7 +2,7 @@
 
 #include "appfolders.h"
 #include "appinfo.h"
-#include "blockinspector.h"
+#include "blockexplorer.h"
 #include "devicenotice.h"
 #include "documentopener.h"
 #include "layoutsdialog.h"
@@ -102,9 +102,9 @@ MainWindow::~MainWindow()
         pane->disconnect(this);
     qDeleteAll(m_modeEntries);
     delete m_treeWidget;
-    delete m_inspector;
+    delete m_explorer;
     for (QAction* action : {m_actionConnect, m_actionDisconnect, m_actionOption, m_actionCapture, m_actionOpenRecording,
-                            m_actionRecord, m_actionClose, m_actionManual, m_actionLayouts, m_actionInspector})
+                            m_actionRecord, m_actionClose, m_actionManual, m_actionLayouts, m_actionExplorer})
         delete action;
 }
 
@@ -177,8 +177,8 @@ void MainWindow::initAction()
     m_actionClose = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/exit3.png")), tr("Close"));
     m_actionManual = new QAction(LazyIconEngine::icon(QStringLiteral(":/image/manual.png")), tr("User Manual"));
     m_actionLayouts = new QAction(tr("Layout Profiles..."));
-    m_actionInspector = new QAction(tr("Block Inspector..."));
-    m_actionInspector->setToolTip(tr("Find where a camera keeps its readings and build a layout profile"));
+    m_actionExplorer = new QAction(tr("Block Explorer..."));
+    m_actionExplorer->setToolTip(tr("Find where a camera keeps its readings and build a layout profile"));
     m_actionCapture->setEnabled(false);
     m_actionOpenRecording =
         new QAction(LazyIconEngine::icon(QStringLiteral(":/image/video.png")), tr("Open Recording..."));
@@ -211,7 +211,7 @@ void MainWindow::initWidget()
     fileMenu->addAction(m_actionClose);
     QMenu* toolsMenu = menuBar()->addMenu(tr("Tools"));
     toolsMenu->addAction(m_actionLayouts);
-    toolsMenu->addAction(m_actionInspector);
+    toolsMenu->addAction(m_actionExplorer);
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
     helpMenu->addAction(m_actionManual);
 
@@ -282,7 +282,7 @@ void MainWindow::initConnection()
     connect(m_actionRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
     connect(m_actionOpenRecording, &QAction::triggered, this, &MainWindow::chooseRecording);
     connect(m_actionLayouts, &QAction::triggered, this, [this] { LayoutsDialog(this).exec(); });
-    connect(m_actionInspector, &QAction::triggered, this, &MainWindow::showInspector);
+    connect(m_actionExplorer, &QAction::triggered, this, &MainWindow::showExplorer);
 
     connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
     connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);
@@ -672,26 +672,26 @@ void MainWindow::slotActionTriggered(bool checked)
     }
 }
 
-BlockInspector* MainWindow::inspector() const
+BlockExplorer* MainWindow::explorer() const
 {
-    return m_inspector;
+    return m_explorer;
 }
 
-void MainWindow::showInspector()
+void MainWindow::showExplorer()
 {
-    if (!m_inspector)
-        m_inspector = new BlockInspector(this);
+    if (!m_explorer)
+        m_explorer = new BlockExplorer(this);
     followActivePane();
-    m_inspector->show();
-    m_inspector->raise();
-    m_inspector->activateWindow();
+    m_explorer->show();
+    m_explorer->raise();
+    m_explorer->activateWindow();
 }
 
-// The pane the user works in, not the active one: the MDI area has none while the inspector has the focus.
+// The pane the user works in, not the active one: the MDI area has none while the explorer has the focus.
 void MainWindow::followActivePane()
 {
-    if (m_inspector && m_mdiArea->currentSubWindow() != m_inspector->followed())
-        m_inspector->follow(m_mdiArea->currentSubWindow());
+    if (m_explorer && m_mdiArea->currentSubWindow() != m_explorer->followed())
+        m_explorer->follow(m_mdiArea->currentSubWindow());
 }
 
 void MainWindow::capture()

@@ -16,7 +16,7 @@
 
 #include <functional>
 
-class BlockInspector;
+class BlockExplorer;
 class ChildPane;
 class Junction;
 class QAction;
@@ -59,9 +59,9 @@ public:
     bool openRecording(const QString& path);
     QAction* actionManual() const { return m_actionManual; }
     QAction* actionLayouts() const { return m_actionLayouts; }
-    QAction* actionInspector() const { return m_actionInspector; }
-    // Null until Tools > Block Inspector is first chosen.
-    BlockInspector* inspector() const;
+    QAction* actionExplorer() const { return m_actionExplorer; }
+    // Null until Tools > Block Explorer is first chosen.
+    BlockExplorer* explorer() const;
     const OptionParam& optionParam() const { return m_optionParam; }
 
     ChildPane* findModeWindow(DeviceManager::Mode mode, ModeEntry** entry = nullptr) const;
@@ -110,7 +110,7 @@ private:
     void chooseRecording();
     void showOptions();
     void openManual();
-    void showInspector();
+    void showExplorer();
     void followActivePane();
 
     Junction* m_junction = nullptr;
@@ -129,8 +129,8 @@ private:
     QAction* m_actionOpenRecording = nullptr;
     QAction* m_actionManual = nullptr;
     QAction* m_actionLayouts = nullptr;
-    QAction* m_actionInspector = nullptr;
-    QPointer<BlockInspector> m_inspector;
+    QAction* m_actionExplorer = nullptr;
+    QPointer<BlockExplorer> m_explorer;
     OptionParam m_optionParam;
 
     std::function<void(const QString&)> m_documentOpener;

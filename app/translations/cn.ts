@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>BlockInspector</name>
+    <name>BlockExplorer</name>
     <message>
         <source>Maximum level</source>
         <translation>最高色阶</translation>
@@ -87,8 +87,8 @@
         <translation>平均色阶</translation>
     </message>
     <message>
-        <source>Block Inspector</source>
-        <translation>数据块检查器</translation>
+        <source>Block Explorer</source>
+        <translation>数据块浏览器</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -223,8 +223,8 @@
         <translation>%1 的帧</translation>
     </message>
     <message>
-        <source>Open a live or playback pane: its frames are inspected here.</source>
-        <translation>请打开实时或回放窗格：其帧将在此处检查。</translation>
+        <source>Open a live or playback pane: its frames are explored here.</source>
+        <translation>请打开实时或回放窗格：其帧将在此处浏览。</translation>
     </message>
     <message>
         <source>%1 (raw %2)</source>
@@ -297,6 +297,10 @@
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>数据格式：%1</translation>
     </message>
 </context>
 <context>
@@ -708,8 +712,8 @@ What was recorded is kept in %2.</source>
         <translation>工具</translation>
     </message>
     <message>
-        <source>Block Inspector...</source>
-        <translation>数据块检查器...</translation>
+        <source>Block Explorer...</source>
+        <translation>数据块浏览器...</translation>
     </message>
     <message>
         <source>Find where a camera keeps its readings and build a layout profile</source>

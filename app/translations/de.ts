@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>BlockInspector</name>
+    <name>BlockExplorer</name>
     <message>
         <source>Maximum level</source>
         <translation>Höchste Stufe</translation>
@@ -87,8 +87,8 @@
         <translation>Mittlere Stufe</translation>
     </message>
     <message>
-        <source>Block Inspector</source>
-        <translation>Block-Inspektor</translation>
+        <source>Block Explorer</source>
+        <translation>Block-Explorer</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -223,8 +223,8 @@
         <translation>Bilder von %1</translation>
     </message>
     <message>
-        <source>Open a live or playback pane: its frames are inspected here.</source>
-        <translation>Öffnen Sie eine Live- oder Wiedergabeansicht: Ihre Bilder werden hier untersucht.</translation>
+        <source>Open a live or playback pane: its frames are explored here.</source>
+        <translation>Öffnen Sie eine Live- oder Wiedergabeansicht: Ihre Bilder werden hier durchsucht.</translation>
     </message>
     <message>
         <source>%1 (raw %2)</source>
@@ -297,6 +297,10 @@
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Layout: %1</translation>
     </message>
 </context>
 <context>
@@ -708,8 +712,8 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
         <translation>Werkzeuge</translation>
     </message>
     <message>
-        <source>Block Inspector...</source>
-        <translation>Block-Inspektor...</translation>
+        <source>Block Explorer...</source>
+        <translation>Block-Explorer...</translation>
     </message>
     <message>
         <source>Find where a camera keeps its readings and build a layout profile</source>

@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>BlockInspector</name>
+    <name>BlockExplorer</name>
     <message>
         <source>Maximum level</source>
         <translation>Nivel máximo</translation>
@@ -87,8 +87,8 @@
         <translation>Nivel medio</translation>
     </message>
     <message>
-        <source>Block Inspector</source>
-        <translation>Inspector de bloques</translation>
+        <source>Block Explorer</source>
+        <translation>Explorador de bloques</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -223,8 +223,8 @@
         <translation>Fotogramas de %1</translation>
     </message>
     <message>
-        <source>Open a live or playback pane: its frames are inspected here.</source>
-        <translation>Abra un panel en vivo o de reproducción: sus fotogramas se inspeccionan aquí.</translation>
+        <source>Open a live or playback pane: its frames are explored here.</source>
+        <translation>Abra un panel en vivo o de reproducción: sus fotogramas se exploran aquí.</translation>
     </message>
     <message>
         <source>%1 (raw %2)</source>
@@ -297,6 +297,10 @@
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Disposición: %1</translation>
     </message>
 </context>
 <context>
@@ -708,8 +712,8 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
         <translation>Herramientas</translation>
     </message>
     <message>
-        <source>Block Inspector...</source>
-        <translation>Inspector de bloques...</translation>
+        <source>Block Explorer...</source>
+        <translation>Explorador de bloques...</translation>
     </message>
     <message>
         <source>Find where a camera keeps its readings and build a layout profile</source>

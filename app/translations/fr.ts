@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>BlockInspector</name>
+    <name>BlockExplorer</name>
     <message>
         <source>Maximum level</source>
         <translation>Niveau maximal</translation>
@@ -87,8 +87,8 @@
         <translation>Niveau moyen</translation>
     </message>
     <message>
-        <source>Block Inspector</source>
-        <translation>Inspecteur de blocs</translation>
+        <source>Block Explorer</source>
+        <translation>Explorateur de blocs</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -223,8 +223,8 @@
         <translation>Images de %1</translation>
     </message>
     <message>
-        <source>Open a live or playback pane: its frames are inspected here.</source>
-        <translation>Ouvrez un volet en direct ou de lecture : ses images sont inspectées ici.</translation>
+        <source>Open a live or playback pane: its frames are explored here.</source>
+        <translation>Ouvrez un volet en direct ou de lecture : ses images sont explorées ici.</translation>
     </message>
     <message>
         <source>%1 (raw %2)</source>
@@ -297,6 +297,10 @@
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Disposition : %1</translation>
     </message>
 </context>
 <context>
@@ -708,8 +712,8 @@ Ce qui a été enregistré est conservé dans %2.</translation>
         <translation>Outils</translation>
     </message>
     <message>
-        <source>Block Inspector...</source>
-        <translation>Inspecteur de blocs...</translation>
+        <source>Block Explorer...</source>
+        <translation>Explorateur de blocs...</translation>
     </message>
     <message>
         <source>Find where a camera keeps its readings and build a layout profile</source>

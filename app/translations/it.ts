@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>BlockInspector</name>
+    <name>BlockExplorer</name>
     <message>
         <source>Maximum level</source>
         <translation>Livello massimo</translation>
@@ -87,8 +87,8 @@
         <translation>Livello medio</translation>
     </message>
     <message>
-        <source>Block Inspector</source>
-        <translation>Ispettore di blocchi</translation>
+        <source>Block Explorer</source>
+        <translation>Esploratore di blocchi</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -223,8 +223,8 @@
         <translation>Fotogrammi di %1</translation>
     </message>
     <message>
-        <source>Open a live or playback pane: its frames are inspected here.</source>
-        <translation>Apri un riquadro dal vivo o di riproduzione: i suoi fotogrammi vengono esaminati qui.</translation>
+        <source>Open a live or playback pane: its frames are explored here.</source>
+        <translation>Apri un riquadro dal vivo o di riproduzione: i suoi fotogrammi vengono esplorati qui.</translation>
     </message>
     <message>
         <source>%1 (raw %2)</source>
@@ -297,6 +297,10 @@
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Layout: %1</translation>
     </message>
 </context>
 <context>
@@ -708,8 +712,8 @@ Quanto registrato finora è conservato in %2.</translation>
         <translation>Strumenti</translation>
     </message>
     <message>
-        <source>Block Inspector...</source>
-        <translation>Ispettore di blocchi...</translation>
+        <source>Block Explorer...</source>
+        <translation>Esploratore di blocchi...</translation>
     </message>
     <message>
         <source>Find where a camera keeps its readings and build a layout profile</source>

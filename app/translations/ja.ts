@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>BlockInspector</name>
+    <name>BlockExplorer</name>
     <message>
         <source>Maximum level</source>
         <translation>最大レベル</translation>
@@ -87,8 +87,8 @@
         <translation>平均レベル</translation>
     </message>
     <message>
-        <source>Block Inspector</source>
-        <translation>ブロックインスペクター</translation>
+        <source>Block Explorer</source>
+        <translation>ブロックエクスプローラー</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -223,7 +223,7 @@
         <translation>%1 のフレーム</translation>
     </message>
     <message>
-        <source>Open a live or playback pane: its frames are inspected here.</source>
+        <source>Open a live or playback pane: its frames are explored here.</source>
         <translation>ライブまたは再生ペインを開いてください。そのフレームをここで調べます。</translation>
     </message>
     <message>
@@ -297,6 +297,10 @@
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>レイアウト: %1</translation>
     </message>
 </context>
 <context>
@@ -708,8 +712,8 @@ What was recorded is kept in %2.</source>
         <translation>ツール</translation>
     </message>
     <message>
-        <source>Block Inspector...</source>
-        <translation>ブロックインスペクター...</translation>
+        <source>Block Explorer...</source>
+        <translation>ブロックエクスプローラー...</translation>
     </message>
     <message>
         <source>Find where a camera keeps its readings and build a layout profile</source>

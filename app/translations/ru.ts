@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>BlockInspector</name>
+    <name>BlockExplorer</name>
     <message>
         <source>Maximum level</source>
         <translation>Максимальный уровень</translation>
@@ -87,8 +87,8 @@
         <translation>Средний уровень</translation>
     </message>
     <message>
-        <source>Block Inspector</source>
-        <translation>Инспектор блоков</translation>
+        <source>Block Explorer</source>
+        <translation>Обозреватель блоков</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -223,8 +223,8 @@
         <translation>Кадры окна %1</translation>
     </message>
     <message>
-        <source>Open a live or playback pane: its frames are inspected here.</source>
-        <translation>Откройте окно живого видео или воспроизведения: его кадры исследуются здесь.</translation>
+        <source>Open a live or playback pane: its frames are explored here.</source>
+        <translation>Откройте окно живого видео или воспроизведения: его кадры просматриваются здесь.</translation>
     </message>
     <message>
         <source>%1 (raw %2)</source>
@@ -297,6 +297,10 @@
     <message>
         <source>%1 °C</source>
         <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Разметка: %1</translation>
     </message>
 </context>
 <context>
@@ -708,8 +712,8 @@ What was recorded is kept in %2.</source>
         <translation>Инструменты</translation>
     </message>
     <message>
-        <source>Block Inspector...</source>
-        <translation>Инспектор блоков...</translation>
+        <source>Block Explorer...</source>
+        <translation>Обозреватель блоков...</translation>
     </message>
     <message>
         <source>Find where a camera keeps its readings and build a layout profile</source>

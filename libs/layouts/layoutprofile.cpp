@@ -62,7 +62,7 @@ bool onlyKeys(const QJsonObject& object, const QStringList& allowed, QString* wh
 }
 
 bool parseField(const QString& name, const QJsonValue& value, LayoutProfile::Field field,
-                LayoutProfile::FieldSpec* spec, QString* why)
+                LayoutProfile::FieldFormat* format, QString* why)
 {
     const QString where = QStringLiteral("field \"%1\"").arg(name);
     if (!value.isObject()) {
@@ -81,8 +81,8 @@ bool parseField(const QString& name, const QJsonValue& value, LayoutProfile::Fie
         *why = where + QStringLiteral(": unknown type \"%1\"").arg(o.value(QLatin1String("type")).toString());
         return false;
     }
-    spec->type = *type;
-    if (!readInt(o, "offset", 0, Km420Frame::Size - LayoutProfile::sizeOf(*type), &spec->offset, why, where))
+    format->type = *type;
+    if (!readInt(o, "offset", 0, Km420Frame::Size - LayoutProfile::sizeOf(*type), &format->offset, why, where))
         return false;
     for (const char* key : {"scale", "add"}) {
         const QJsonValue v = o.value(QLatin1String(key));
@@ -92,7 +92,7 @@ bool parseField(const QString& name, const QJsonValue& value, LayoutProfile::Fie
             *why = where + QStringLiteral(": \"%1\" must be a number").arg(QLatin1String(key));
             return false;
         }
-        (std::strcmp(key, "scale") == 0 ? spec->scale : spec->add) = v.toDouble();
+        (std::strcmp(key, "scale") == 0 ? format->scale : format->add) = v.toDouble();
     }
     if (o.contains(QLatin1String("unit"))) {
         const QString unit = o.value(QLatin1String("unit")).toString();
@@ -105,9 +105,9 @@ bool parseField(const QString& name, const QJsonValue& value, LayoutProfile::Fie
             *why = where + QStringLiteral(": unknown unit \"%1\" (C, K or F)").arg(unit);
             return false;
         }
-        spec->unit = static_cast<LayoutProfile::Unit>(found);
+        format->unit = static_cast<LayoutProfile::Unit>(found);
     }
-    spec->present = true;
+    format->present = true;
     return true;
 }
 
@@ -319,7 +319,7 @@ QByteArray LayoutProfile::toJson() const
     }
     QJsonObject fields;
     for (int i = 0; i < FieldCount; ++i) {
-        const FieldSpec& s = m_fields[i];
+        const FieldFormat& s = m_fields[i];
         if (!s.present)
             continue;
         QJsonObject o{{QStringLiteral("offset"), s.offset}, {QStringLiteral("type"), typeName(s.type)}};
@@ -368,7 +368,7 @@ bool LayoutProfile::proves(const char* record) const
 
 double LayoutProfile::value(Field which, const char* record) const
 {
-    const FieldSpec& s = field(which);
+    const FieldFormat& s = field(which);
     if (!s.present || !record)
         return std::numeric_limits<double>::quiet_NaN();
     const double v = readRaw(record, s.offset, s.type) * s.scale + s.add;

@@ -19,7 +19,7 @@ public:
     enum class Type { U8, I8, U16LE, I16LE, U16BE, I16BE, U32LE, I32LE, U32BE, I32BE, F32LE, F32BE };
     enum class Unit { Celsius, Kelvin, Fahrenheit };
 
-    struct FieldSpec {
+    struct FieldFormat {
         bool present = false;
         int offset = 0;
         Type type = Type::U8;
@@ -48,8 +48,8 @@ public:
     // True when every proof entry holds for the whole record (Km420Frame::Size bytes).
     bool proves(const char* record) const;
     bool has(Field field) const { return m_fields[index(field)].present; }
-    const FieldSpec& field(Field field) const { return m_fields[index(field)]; }
-    void setField(Field field, const FieldSpec& spec) { m_fields[index(field)] = spec; }
+    const FieldFormat& field(Field field) const { return m_fields[index(field)]; }
+    void setField(Field field, const FieldFormat& format) { m_fields[index(field)] = format; }
     const QVector<Proof>& proof() const { return m_proof; }
     void addProof(const Proof& proof) { m_proof.append(proof); }
 
@@ -69,7 +69,7 @@ private:
 
     QString m_name;
     QVector<Proof> m_proof;
-    std::array<FieldSpec, FieldCount> m_fields{};
+    std::array<FieldFormat, FieldCount> m_fields{};
 };
 
 #endif // LAYOUTPROFILE_H

@@ -92,7 +92,7 @@ private slots:
         QMenu* help = w->menuBar()->actions().at(2)->menu();
         QCOMPARE(actionTexts(file->actions()),
                  (QStringList{"Connect", "Disconnect", "Capture", "Open Recording...", "Record", "Option", "Close"}));
-        QCOMPARE(actionTexts(tools->actions()), (QStringList{"Layout Profiles...", "Block Inspector..."}));
+        QCOMPARE(actionTexts(tools->actions()), (QStringList{"Layout Profiles...", "Block Explorer..."}));
         QCOMPARE(actionTexts(help->actions()), QStringList{"User Manual"});
         QVERIFY(w->actionConnect()->isEnabled());
         QVERIFY(!w->actionDisconnect()->isEnabled());

@@ -185,7 +185,7 @@ QVector<BlockHistory::Candidate> BlockHistory::candidates(Target target, int cou
     for (int i = 0; i < n; ++i)
         frames[size_t(i)] = reinterpret_cast<const char*>(frame(i));
 
-    // r of every inspected range; NaN where the range is not kept, constant or not finite.
+    // r of every watched range; NaN where the range is not kept, constant or not finite.
     std::vector<double> r(size_t(ByteCount) * TypeCount, nan());
     std::vector<double> x(static_cast<size_t>(n));
     for (int index = 0; index < ByteCount; ++index) {

@@ -27,7 +27,7 @@ public:
         double r = 0; // Pearson correlation with the target, signed
     };
 
-    // Inspected bytes by index: first the extended information (record bytes 4 to 6147), then the
+    // Watched bytes by index: first the extended information (record bytes 4 to 6147), then the
     // bytes after the palette number (14897 to 14930).
     static constexpr int ExtBegin = 4;
     static constexpr int ExtSize = 6144;
@@ -40,14 +40,14 @@ public:
     int capacity() const { return m_capacity; }
     int size() const { return m_size; }
     void clear();
-    // Keeps a whole frame record's inspected bytes and levels, forgetting the oldest beyond capacity();
+    // Keeps a whole frame record's watched bytes and levels, forgetting the oldest beyond capacity();
     // false for a record of another size.
     bool add(const QByteArray& record);
 
     static int offsetOf(int index);
-    // -1 for an offset whose byte is not inspected.
+    // -1 for an offset whose byte is not watched.
     static int indexOf(int offset);
-    // True when every byte of `type` at `offset` is inspected and in one run, so its history is kept.
+    // True when every byte of `type` at `offset` is watched and in one run, so its history is kept.
     static bool holds(int offset, LayoutProfile::Type type);
 
     // The byte in the newest frame; how often it changed from one kept frame to the next.

@@ -1,4 +1,4 @@
-#include "blockinspector.h"
+#include "blockexplorer.h"
 
 #include "blockmodel.h"
 
@@ -55,9 +55,9 @@ constexpr int RefreshMs = 100;
 constexpr int LongestProof = 64;
 constexpr int ItemRole = Qt::UserRole + 1;
 
-const char* const targetNames[] = {QT_TRANSLATE_NOOP("BlockInspector", "Maximum level"),
-                                   QT_TRANSLATE_NOOP("BlockInspector", "Minimum level"),
-                                   QT_TRANSLATE_NOOP("BlockInspector", "Mean level")};
+const char* const targetNames[] = {QT_TRANSLATE_NOOP("BlockExplorer", "Maximum level"),
+                                   QT_TRANSLATE_NOOP("BlockExplorer", "Minimum level"),
+                                   QT_TRANSLATE_NOOP("BlockExplorer", "Mean level")};
 
 QString number(double v, int decimals = 3)
 {
@@ -79,9 +79,9 @@ QString unitText(Unit unit)
 
 } // namespace
 
-BlockInspector::BlockInspector(QWidget* parent) : QWidget(parent, Qt::Window), m_model(new BlockModel(&m_history, this))
+BlockExplorer::BlockExplorer(QWidget* parent) : QWidget(parent, Qt::Window), m_model(new BlockModel(&m_history, this))
 {
-    setWindowTitle(tr("Block Inspector"));
+    setWindowTitle(tr("Block Explorer"));
     buildWidgets();
     connect(&m_search, &QFutureWatcher<Candidates>::finished, this, [this] {
         m_candidates = m_search.result();
@@ -94,13 +94,13 @@ BlockInspector::BlockInspector(QWidget* parent) : QWidget(parent, Qt::Window), m
     showProfile();
 }
 
-BlockInspector::~BlockInspector()
+BlockExplorer::~BlockExplorer()
 {
     // The search works on a copy of its own; waiting keeps its thread from outliving the program.
     m_search.waitForFinished();
 }
 
-void BlockInspector::buildWidgets()
+void BlockExplorer::buildWidgets()
 {
     lblSource = new QLabel;
     lblSource->setWordWrap(true);
@@ -288,22 +288,22 @@ void BlockInspector::buildWidgets()
     connect(cbbType, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { showSelection(); });
     connect(cbbField, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this] { cbbUnit->setEnabled(LayoutProfile::isTemperature(Field(cbbField->currentData().toInt()))); });
-    connect(btnFindCandidates, &QPushButton::clicked, this, &BlockInspector::findCandidates);
+    connect(btnFindCandidates, &QPushButton::clicked, this, &BlockExplorer::findCandidates);
     connect(trCandidates, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (item->data(0, ItemRole).isValid())
             select(item->data(0, ItemRole).toInt(), Type(item->data(1, ItemRole).toInt()));
     });
-    connect(btnAddField, &QPushButton::clicked, this, &BlockInspector::addField);
-    connect(btnAddProof, &QPushButton::clicked, this, &BlockInspector::addProof);
-    connect(btnRemove, &QPushButton::clicked, this, &BlockInspector::removeEntry);
+    connect(btnAddField, &QPushButton::clicked, this, &BlockExplorer::addField);
+    connect(btnAddProof, &QPushButton::clicked, this, &BlockExplorer::addProof);
+    connect(btnRemove, &QPushButton::clicked, this, &BlockExplorer::removeEntry);
     connect(ledName, &QLineEdit::textChanged, this, [this](const QString& name) {
         m_profile.setName(name.trimmed());
         showPreview();
     });
-    connect(btnSave, &QPushButton::clicked, this, &BlockInspector::saveProfile);
+    connect(btnSave, &QPushButton::clicked, this, &BlockExplorer::saveProfile);
 }
 
-void BlockInspector::follow(QMdiSubWindow* window)
+void BlockExplorer::follow(QMdiSubWindow* window)
 {
     if (window && window == m_followed)
         return;
@@ -311,9 +311,9 @@ void BlockInspector::follow(QMdiSubWindow* window)
     m_feed = {};
     m_followed = nullptr;
     if (auto* live = qobject_cast<LivePane*>(window))
-        m_feed = connect(live, &LivePane::recordShown, this, &BlockInspector::addRecord);
+        m_feed = connect(live, &LivePane::recordShown, this, &BlockExplorer::addRecord);
     else if (auto* playback = qobject_cast<PlaybackPane*>(window))
-        m_feed = connect(playback, &PlaybackPane::recordShown, this, &BlockInspector::addRecord);
+        m_feed = connect(playback, &PlaybackPane::recordShown, this, &BlockExplorer::addRecord);
     if (m_feed)
         m_followed = window;
     // Frames of another pane may be another camera's: correlating across them would mislead.
@@ -322,16 +322,16 @@ void BlockInspector::follow(QMdiSubWindow* window)
     m_candidates = {};
     showCandidates();
     lblSource->setText(m_followed ? tr("Frames of %1").arg(m_followed->windowTitle())
-                                  : tr("Open a live or playback pane: its frames are inspected here."));
+                                  : tr("Open a live or playback pane: its frames are explored here."));
     refresh();
 }
 
-QMdiSubWindow* BlockInspector::followed() const
+QMdiSubWindow* BlockExplorer::followed() const
 {
     return m_followed;
 }
 
-void BlockInspector::addRecord(const QByteArray& record)
+void BlockExplorer::addRecord(const QByteArray& record)
 {
     if (!m_history.add(record))
         return;
@@ -339,7 +339,7 @@ void BlockInspector::addRecord(const QByteArray& record)
     scheduleRefresh();
 }
 
-void BlockInspector::scheduleRefresh()
+void BlockExplorer::scheduleRefresh()
 {
     if (m_refreshPending)
         return;
@@ -350,19 +350,19 @@ void BlockInspector::scheduleRefresh()
     });
 }
 
-void BlockInspector::refresh()
+void BlockExplorer::refresh()
 {
     m_model->refresh();
     showSelection();
     showPreview();
 }
 
-LayoutProfile::Type BlockInspector::selectedType() const
+LayoutProfile::Type BlockExplorer::selectedType() const
 {
     return Type(cbbType->currentData().toInt());
 }
 
-void BlockInspector::select(int offset, Type type)
+void BlockExplorer::select(int offset, Type type)
 {
     const QSignalBlocker blocker(cbbType);
     cbbType->setCurrentIndex(cbbType->findData(int(type)));
@@ -370,7 +370,7 @@ void BlockInspector::select(int offset, Type type)
     showSelection();
 }
 
-void BlockInspector::showSelection()
+void BlockExplorer::showSelection()
 {
     const int offset = spbOffset->value();
     const Type type = selectedType();
@@ -400,7 +400,7 @@ void BlockInspector::showSelection()
     showChart();
 }
 
-void BlockInspector::showChart()
+void BlockExplorer::showChart()
 {
     const QVector<double> values =
         m_history.series(spbOffset->value(), selectedType(), spbScale->value(), spbAdd->value());
@@ -429,7 +429,7 @@ void BlockInspector::showChart()
     m_frameAxis->setRange(0, std::max(1, m_history.size() - 1));
 }
 
-void BlockInspector::findCandidates()
+void BlockExplorer::findCandidates()
 {
     if (m_search.isRunning())
         return;
@@ -444,7 +444,7 @@ void BlockInspector::findCandidates()
     }));
 }
 
-void BlockInspector::showCandidates()
+void BlockExplorer::showCandidates()
 {
     trCandidates->clear();
     bool any = false;
@@ -466,20 +466,20 @@ void BlockInspector::showCandidates()
                                : tr("No byte follows the levels: the levels or the bytes kept no change."));
 }
 
-void BlockInspector::addField()
+void BlockExplorer::addField()
 {
-    LayoutProfile::FieldSpec spec;
-    spec.present = true;
-    spec.offset = spbOffset->value();
-    spec.type = selectedType();
-    spec.scale = spbScale->value();
-    spec.add = spbAdd->value();
-    spec.unit = Unit(cbbUnit->currentData().toInt());
-    m_profile.setField(Field(cbbField->currentData().toInt()), spec);
+    LayoutProfile::FieldFormat format;
+    format.present = true;
+    format.offset = spbOffset->value();
+    format.type = selectedType();
+    format.scale = spbScale->value();
+    format.add = spbAdd->value();
+    format.unit = Unit(cbbUnit->currentData().toInt());
+    m_profile.setField(Field(cbbField->currentData().toInt()), format);
     showProfile();
 }
 
-void BlockInspector::addProof()
+void BlockExplorer::addProof()
 {
     const int offset = spbOffset->value();
     const int length = spbProofLength->value() > 0 ? spbProofLength->value() : LayoutProfile::sizeOf(selectedType());
@@ -496,14 +496,14 @@ void BlockInspector::addProof()
     showProfile();
 }
 
-void BlockInspector::removeEntry()
+void BlockExplorer::removeEntry()
 {
     QListWidgetItem* item = lstProfile->currentItem();
     if (!item)
         return;
     const int entry = item->data(ItemRole).toInt();
     if (entry < LayoutProfile::FieldCount) {
-        m_profile.setField(Field(entry), LayoutProfile::FieldSpec());
+        m_profile.setField(Field(entry), LayoutProfile::FieldFormat());
     } else {
         // A profile adds proofs but never drops one: it is rebuilt without it.
         LayoutProfile rebuilt;
@@ -519,20 +519,20 @@ void BlockInspector::removeEntry()
     showProfile();
 }
 
-void BlockInspector::showProfile()
+void BlockExplorer::showProfile()
 {
     lstProfile->clear();
     for (int f = 0; f < LayoutProfile::FieldCount; ++f) {
         const Field field = Field(f);
         if (!m_profile.has(field))
             continue;
-        const LayoutProfile::FieldSpec& spec = m_profile.field(field);
+        const LayoutProfile::FieldFormat& format = m_profile.field(field);
         QString text = tr("%1: %2 at %3, x %4 + %5")
-                           .arg(LayoutProfile::fieldName(field), LayoutProfile::typeName(spec.type))
-                           .arg(spec.offset)
-                           .arg(QLocale().toString(spec.scale, 'g', 10), QLocale().toString(spec.add, 'g', 10));
+                           .arg(LayoutProfile::fieldName(field), LayoutProfile::typeName(format.type))
+                           .arg(format.offset)
+                           .arg(QLocale().toString(format.scale, 'g', 10), QLocale().toString(format.add, 'g', 10));
         if (LayoutProfile::isTemperature(field))
-            text += QLatin1Char(' ') + unitText(spec.unit);
+            text += QLatin1Char(' ') + unitText(format.unit);
         auto* item = new QListWidgetItem(text, lstProfile);
         item->setData(ItemRole, f);
     }
@@ -546,7 +546,7 @@ void BlockInspector::showProfile()
     showPreview();
 }
 
-void BlockInspector::showPreview()
+void BlockExplorer::showPreview()
 {
     if (m_record.size() != Km420Frame::Size) {
         lblPreview->setText(tr("No frame yet."));
@@ -564,6 +564,9 @@ void BlockInspector::showPreview()
         text = tr("Max %1, Min %2, Centre %3")
                    .arg(temperature(Field::Max), temperature(Field::Min), temperature(Field::Centre));
     }
+    // A temperature goes with the name of the layout it came from.
+    const QString name = m_profile.name().trimmed();
+    text = tr("Layout: %1").arg(name.isEmpty() ? QStringLiteral("\u2014") : name) + QLatin1Char('\n') + text;
     if (!m_profile.hasProof())
         text += QLatin1Char('\n') + tr("Without a proof camdesk never takes this profile for a frame.");
     else if (!m_profile.proves(m_record.constData()))
@@ -571,12 +574,12 @@ void BlockInspector::showPreview()
     lblPreview->setText(text);
 }
 
-QString BlockInspector::saveFolder() const
+QString BlockExplorer::saveFolder() const
 {
     return m_saveFolder.isEmpty() ? LayoutCatalog::userFolder() : m_saveFolder;
 }
 
-QString BlockInspector::fileNameFor(const QString& profileName)
+QString BlockExplorer::fileNameFor(const QString& profileName)
 {
     QString name;
     for (const QChar c : profileName.trimmed()) {
@@ -596,7 +599,7 @@ QString BlockInspector::fileNameFor(const QString& profileName)
     return name + QStringLiteral(".json");
 }
 
-bool BlockInspector::saveProfile()
+bool BlockExplorer::saveProfile()
 {
     const auto refuse = [this](const QString& why) {
         QMessageBox::warning(this, windowTitle(), why, QMessageBox::Ok);

@@ -5,7 +5,7 @@
 
 class BlockHistory;
 
-// The inspected bytes of a BlockHistory as a grid of 16 a row, each row headed by its record offset, each
+// The watched bytes of a BlockHistory as a grid of 16 a row, each row headed by its record offset, each
 // byte coloured by how often it changed over the kept frames.
 class BlockModel : public QAbstractTableModel {
     Q_OBJECT

@@ -1,5 +1,5 @@
+#include "blockexplorer.h"
 #include "blockhistory.h"
-#include "blockinspector.h"
 
 #include <camsim/framebuilder.h>
 #include <devicebase/km420frame.h>
@@ -60,13 +60,13 @@ template <typename T> T* child(QWidget& w, const char* name)
 {
     T* found = w.findChild<T*>(QLatin1String(name));
     if (!found)
-        qFatal("no %s in the inspector", name);
+        qFatal("no %s in the explorer", name);
     return found;
 }
 
 } // namespace
 
-class TestBlockInspector : public QObject {
+class TestBlockExplorer : public QObject {
     Q_OBJECT
 
 private slots:
@@ -141,7 +141,7 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("layouts"));
         LayoutCatalog::setSharedFolders({folder});
-        BlockInspector w;
+        BlockExplorer w;
         w.setSaveFolder(folder);
         for (int f = 0; f < Frames; ++f)
             w.addRecord(kelvinFrame(f));
@@ -160,12 +160,13 @@ private slots:
         child<QLineEdit>(w, "ledName")->setText(QStringLiteral("Warm camera / test"));
 
         const double last = warming(Frames - 1).maximum / 10.0;
-        QTRY_VERIFY(
-            child<QLabel>(w, "lblPreview")->text().startsWith(QStringLiteral("Max %1 \u00B0C").arg(last, 0, 'f', 1)));
+        QTRY_VERIFY(child<QLabel>(w, "lblPreview")
+                        ->text()
+                        .startsWith(QStringLiteral("Layout: Warm camera / test\nMax %1 \u00B0C").arg(last, 0, 'f', 1)));
         w.resize(1100, 760);
         w.show();
-        QVERIFY(w.grab().save(TestPaths::artifactPath(QStringLiteral("block-inspector.png"))));
-        QSignalSpy saved(&w, &BlockInspector::profileSaved);
+        QVERIFY(w.grab().save(TestPaths::artifactPath(QStringLiteral("block-explorer.png"))));
+        QSignalSpy saved(&w, &BlockExplorer::profileSaved);
         QTest::mouseClick(child<QPushButton>(w, "btnSave"), Qt::LeftButton);
         QCOMPARE(saved.count(), 1);
         const QString path = saved.at(0).at(0).toString();
@@ -211,13 +212,13 @@ private slots:
         } else if (!blocker.isEmpty()) {
             QVERIFY(QDir().mkpath(dir.filePath(blocker)));
         }
-        BlockInspector w;
+        BlockExplorer w;
         w.setSaveFolder(folder);
         w.addRecord(kelvinFrame(0));
         w.addField();
         child<QLineEdit>(w, "ledName")->setText(name);
         ModalWatcher watcher;
-        QSignalSpy saved(&w, &BlockInspector::profileSaved);
+        QSignalSpy saved(&w, &BlockExplorer::profileSaved);
         QVERIFY(!w.saveProfile());
         QCOMPARE(watcher.seen.size(), 1);
         QCOMPARE(saved.count(), 0);
@@ -225,11 +226,11 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     }
 
-    // The inspector takes the frames of the pane it follows, and of no other.
+    // The explorer takes the frames of the pane it follows, and of no other.
     void followsLivePane()
     {
         LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
-        BlockInspector w;
+        BlockExplorer w;
         w.follow(&pane);
         QByteArray record = kelvinFrame(0);
         for (int i = 0; i < 3; ++i)
@@ -241,5 +242,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBlockInspector)
-#include "tst_blockinspector.moc"
+QTEST_MAIN(TestBlockExplorer)
+#include "tst_blockexplorer.moc"

@@ -1,5 +1,5 @@
-#ifndef BLOCKINSPECTOR_H
-#define BLOCKINSPECTOR_H
+#ifndef BLOCKEXPLORER_H
+#define BLOCKEXPLORER_H
 
 #include "blockhistory.h"
 
@@ -30,16 +30,16 @@ class QSpinBox;
 class QTableView;
 class QTreeWidget;
 
-// Tools > Block Inspector: the bytes whose meaning is the camera's, over the frames of the pane it
+// Tools > Block Explorer: the bytes whose meaning is the camera's, over the frames of the pane it
 // follows, read as any profile type, correlated with the picture's levels, and turned into a layout
 // profile saved to the user's layouts folder.
-class BlockInspector : public QWidget {
+class BlockExplorer : public QWidget {
     Q_OBJECT
 public:
     using Candidates = std::array<QVector<BlockHistory::Candidate>, BlockHistory::TargetCount>;
 
-    explicit BlockInspector(QWidget* parent = nullptr);
-    ~BlockInspector() override;
+    explicit BlockExplorer(QWidget* parent = nullptr);
+    ~BlockExplorer() override;
 
     // Takes the frames of a live or playback pane, forgetting those of the one before; any other
     // window (or none) gives no frames.
@@ -119,4 +119,4 @@ private:
     QPushButton* btnSave = nullptr;
 };
 
-#endif // BLOCKINSPECTOR_H
+#endif // BLOCKEXPLORER_H
