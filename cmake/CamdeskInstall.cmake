@@ -11,7 +11,7 @@ install(TARGETS DeviceBase Commander LensFeed WireLink EXPORT CamdeskTargets
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 # Loaded by camdesk only: no headers, no package.
-install(TARGETS Panes Junction Recording Layouts
+install(TARGETS Frames Panes Junction Recording Layouts
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS camdesk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -2,9 +2,9 @@
 
 #include "fuzzcheck.h"
 
-#include <lensfeed/framedecoder.h>
-#include <lensfeed/palettes.h>
-#include <lensfeed/videoextinf.h>
+#include <frames/framedecoder.h>
+#include <frames/palettes.h>
+#include <frames/videoextinf.h>
 
 #include <QImage>
 

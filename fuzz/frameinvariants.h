@@ -1,7 +1,7 @@
 #ifndef FUZZ_FRAMEINVARIANTS_H
 #define FUZZ_FRAMEINVARIANTS_H
 
-#include <lensfeed/framecheck.h>
+#include <frames/framecheck.h>
 
 #include <QByteArray>
 

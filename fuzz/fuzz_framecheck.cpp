@@ -9,7 +9,7 @@
 
 #include <devicebase/extinfolayout.h>
 #include <devicebase/km420frame.h>
-#include <lensfeed/palettes.h>
+#include <frames/palettes.h>
 
 #include <algorithm>
 #include <cstdint>

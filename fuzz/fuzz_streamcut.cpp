@@ -11,9 +11,9 @@
 #include "frameinvariants.h"
 #include "fuzzcheck.h"
 
+#include <frames/videoextinf.h>
 #include <lensfeed/framecompletion.h>
 #include <lensfeed/serialstreamcut.h>
-#include <lensfeed/videoextinf.h>
 
 #include <QCoreApplication>
 

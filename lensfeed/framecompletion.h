@@ -1,8 +1,8 @@
 #ifndef FRAMECOMPLETION_H
 #define FRAMECOMPLETION_H
 
-#include "framecheck.h"
 #include "serialstreamcut.h"
+#include <frames/framecheck.h>
 
 #include <QByteArray>
 

@@ -2,10 +2,10 @@
 #include "lensfeed_p.h"
 
 #include "feedprobe.h"
-#include "framedecoder.h"
 #include "lensfeedlog.h"
-#include "palettes.h"
 #include "serialstreamcut.h"
+#include <frames/framedecoder.h>
+#include <frames/palettes.h>
 
 #include <commander/command.h>
 #include <commander/commander.h>

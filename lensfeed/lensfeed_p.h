@@ -7,7 +7,7 @@
 #include "framecompletion.h"
 #include "lensfeed.h"
 #include "serialstreamcut.h"
-#include "videoextinf.h"
+#include <frames/videoextinf.h>
 
 #include <commander/commander.h>
 #include <devicebase/reentry.h>

@@ -5,7 +5,7 @@
 #include <camsim/thermalscene.h>
 #include <exportoptions.h>
 #include <frameimage.h>
-#include <lensfeed/videoextinf.h>
+#include <frames/videoextinf.h>
 #include <recording/recordingreader.h>
 #include <recording/recordingwriter.h>
 #include <recordingexport.h>

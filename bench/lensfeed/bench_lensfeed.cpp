@@ -2,10 +2,10 @@
 #include "benchrow.h"
 
 #include <camsim/camerasimulator.h>
-#include <lensfeed/framedecoder.h>
+#include <frames/framedecoder.h>
+#include <frames/palettes.h>
+#include <frames/videoextinf.h>
 #include <lensfeed/lensfeed.h>
-#include <lensfeed/palettes.h>
-#include <lensfeed/videoextinf.h>
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -24,7 +24,7 @@
 namespace {
 
 // The folders whose texts go into the one catalogue the program loads.
-const QStringList sourceFolders{QStringLiteral("app"), QStringLiteral("lensfeed"), QStringLiteral("libs/panes"),
+const QStringList sourceFolders{QStringLiteral("app"), QStringLiteral("lensfeed"), QStringLiteral("front/panes"),
                                 QStringLiteral("libs/recording")};
 
 struct Message {

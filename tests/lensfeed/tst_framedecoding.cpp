@@ -1,8 +1,8 @@
+#include <frames/framecheck.h>
+#include <frames/framedecoder.h>
+#include <frames/palettes.h>
+#include <frames/videoextinf.h>
 #include <lensfeed/commandrecordbuilder.h>
-#include <lensfeed/framecheck.h>
-#include <lensfeed/framedecoder.h>
-#include <lensfeed/palettes.h>
-#include <lensfeed/videoextinf.h>
 
 #include <testframes.h>
 

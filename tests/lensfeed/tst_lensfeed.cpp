@@ -3,9 +3,9 @@
 
 #include <camsim/camerasimulator.h>
 #include <devicebase/extinfolayout.h>
+#include <frames/palettes.h>
 #include <lensfeed/feedprobe.h>
 #include <lensfeed/lensfeed.h>
-#include <lensfeed/palettes.h>
 
 #include <QSignalSpy>
 #include <QTest>

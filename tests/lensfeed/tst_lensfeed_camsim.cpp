@@ -4,10 +4,10 @@
 #include <camsim/faultplan.h>
 #include <commander/command.h>
 #include <devicebase/extinfolayout.h>
+#include <frames/palettes.h>
 #include <lensfeed/commandrecordbuilder.h>
 #include <lensfeed/feedprobe.h>
 #include <lensfeed/lensfeed.h>
-#include <lensfeed/palettes.h>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

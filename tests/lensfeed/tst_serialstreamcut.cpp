@@ -1,6 +1,6 @@
-#include <lensfeed/framecheck.h>
+#include <frames/framecheck.h>
+#include <frames/videoextinf.h>
 #include <lensfeed/serialstreamcut.h>
-#include <lensfeed/videoextinf.h>
 
 #include <testframes.h>
 

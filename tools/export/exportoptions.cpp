@@ -2,7 +2,7 @@
 
 #include "frameimage.h"
 
-#include <lensfeed/palettes.h>
+#include <frames/palettes.h>
 
 #include <QCommandLineParser>
 

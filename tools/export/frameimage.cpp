@@ -1,8 +1,8 @@
 #include "frameimage.h"
 
-#include <lensfeed/framedecoder.h>
-#include <lensfeed/palettes.h>
-#include <lensfeed/videoextinf.h>
+#include <frames/framedecoder.h>
+#include <frames/palettes.h>
+#include <frames/videoextinf.h>
 
 #include <array>
 

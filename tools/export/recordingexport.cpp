@@ -4,8 +4,8 @@
 #include "videowriter.h"
 
 #include <devicebase/km420frame.h>
+#include <frames/videoextinf.h>
 #include <layouts/layoutcatalog.h>
-#include <lensfeed/videoextinf.h>
 
 #include <QDir>
 #include <QFile>

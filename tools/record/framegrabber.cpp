@@ -1,8 +1,8 @@
 #include "framegrabber.h"
 
-#include <lensfeed/framecheck.h>
+#include <frames/framecheck.h>
+#include <frames/videoextinf.h>
 #include <lensfeed/serialstreamcut.h>
-#include <lensfeed/videoextinf.h>
 
 #include <QLoggingCategory>
 #include <QSerialPort>

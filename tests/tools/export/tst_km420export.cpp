@@ -1,9 +1,9 @@
 #include <camsim/framebuilder.h>
 #include <camsim/thermalscene.h>
 
-#include <lensfeed/framedecoder.h>
-#include <lensfeed/palettes.h>
-#include <lensfeed/videoextinf.h>
+#include <frames/framedecoder.h>
+#include <frames/palettes.h>
+#include <frames/videoextinf.h>
 #include <recording/recordingreader.h>
 #include <recording/recordingwriter.h>
 

@@ -1,7 +1,7 @@
 #include <camsim/framebuilder.h>
 #include <camsim/thermalscene.h>
 #include <devicebase/km420frame.h>
-#include <lensfeed/palettes.h>
+#include <frames/palettes.h>
 #include <panes/colourbar.h>
 #include <panes/playbackpane.h>
 #include <panes/recordingplayer.h>

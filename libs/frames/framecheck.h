@@ -1,12 +1,14 @@
 #ifndef FRAMECHECK_H
 #define FRAMECHECK_H
 
+#include <frames/frames_export.h>
+
 #include <QByteArray>
 
 struct Video_ExtInf;
 
 // The envelope check of one collected reply.
-class FrameCheck {
+class FRAMES_EXPORT FrameCheck {
 public:
     enum Result { FrameOk, FrameSizeWrong, FrameFormatWrong };
 

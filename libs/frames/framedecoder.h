@@ -1,6 +1,8 @@
 #ifndef FRAMEDECODER_H
 #define FRAMEDECODER_H
 
+#include <frames/frames_export.h>
+
 #include <devicebase/km420frame.h>
 
 #include <QtGlobal>
@@ -8,7 +10,7 @@
 struct Video_ExtInf;
 
 // Turns the pixel block of a frame into RGB565 pixels; no I/O, no Qt image types.
-class FrameDecoder {
+class FRAMES_EXPORT FrameDecoder {
 public:
     static constexpr int PixelCount = Km420Frame::Width * Km420Frame::Height;
 

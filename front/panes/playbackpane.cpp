@@ -8,9 +8,9 @@
 #include "pictureview.h"
 #include "recordingplayer.h"
 
-#include <lensfeed/framedecoder.h>
-#include <lensfeed/palettes.h>
-#include <lensfeed/videoextinf.h>
+#include <frames/framedecoder.h>
+#include <frames/palettes.h>
+#include <frames/videoextinf.h>
 
 #include <QAction>
 #include <QComboBox>
