@@ -19,9 +19,9 @@ public:
     // Writes Width x Height pixels, rows top to bottom, into out; the 81st byte of each row is skipped.
     static void decodePixels(const Video_ExtInf& frame, const ushort* palette, ushort* out);
 
-    // The ways of decoding, each with the same result; decodePixels takes the fastest this processor has. A path
-    // the processor lacks falls back to the portable one.
-    enum class Path { Portable, Sse2, Vbmi };
+    // The ways of decoding, each with the same result; decodePixels takes the one measured fastest of those this
+    // processor has. A path the processor lacks falls back to the portable one.
+    enum class Path { Portable, Sse2, Avx2, Vbmi };
     static bool hasPath(Path path);
     static Path fastest();
     static void decodePixels(Path path, const Video_ExtInf& frame, const ushort* palette, ushort* out);

@@ -171,6 +171,7 @@ private slots:
         QTest::addColumn<int>("values");
         const QList<QPair<FrameDecoder::Path, const char*>> paths{{FrameDecoder::Path::Portable, "portable"},
                                                                   {FrameDecoder::Path::Sse2, "SSE2"},
+                                                                  {FrameDecoder::Path::Avx2, "AVX2"},
                                                                   {FrameDecoder::Path::Vbmi, "AVX-512 VBMI"}};
         for (const auto& path : paths) {
             if (!FrameDecoder::hasPath(path.first)) {
