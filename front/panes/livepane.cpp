@@ -3,10 +3,9 @@
 #include "alarmlog.h"
 #include "alarmrule.h"
 #include "colourbar.h"
+#include "frameview.h"
 #include "livereadings.h"
 #include "paneslogging.h"
-#include "picturefile.h"
-#include "picturespots.h"
 #include "pictureview.h"
 
 #include <devicebase/km420frame.h>
@@ -78,12 +77,9 @@ public:
 
     void showCameraValues(const CameraValues& values);
 
+    FrameView* frame = nullptr;
     PictureView* view = nullptr;
     ColourBar* bar = nullptr;
-    QLabel* lblMax = nullptr;
-    QLabel* lblMin = nullptr;
-    QLabel* lblCentre = nullptr;
-    QLabel* lblLayout = nullptr;
     QComboBox* cmbLayout = nullptr;
     QString cameraPort;
     QString pickedLayout;
@@ -104,9 +100,9 @@ public:
 
     OptionParam options;
     LiveReadings readings;
-    LiveReadings shownReadings;
     Layout shownLayout = Layout::NoFrame;
     QString shownProfile; // with an out-of-range mark, so a change of either shows
+    const ushort* palette = nullptr;
     std::array<char, Km420Frame::ParamBlockSize> lastHead{};
     std::array<char, Km420Frame::ParamBlockSize> paramBuffer{};
     CameraValues boxValues;           // the exact values behind what the spin boxes show
@@ -149,48 +145,34 @@ LivePane::~LivePane()
 
 void LivePane::initWidget()
 {
-    d->view = new PictureView;
-    d->view->setObjectName(QStringLiteral("pictureView"));
-    d->view->setPlaceholderText(tr("Waiting for the camera..."));
+    d->frame = new FrameView(QStringLiteral("live"));
+    d->frame->setObjectName(QStringLiteral("frameView"));
+    d->frame->setPlaceholderText(tr("Waiting for the camera..."));
+    d->frame->setNoTemperaturesText(noTemperaturesText());
+    d->view = d->frame->pictureView();
     d->view->setCentreMarker(true);
-
-    d->bar = new ColourBar;
-    d->bar->setObjectName(QStringLiteral("colourBar"));
-    d->bar->setLabels(tr("--"), tr("--"));
+    d->bar = d->frame->colourBar();
 
     auto valueLabel = [](const char* name) {
         auto* label = new QLabel(tr("--"));
         label->setObjectName(QLatin1String(name));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0 \u00B0C")));
         return label;
     };
-    auto* readingsBox = new QGroupBox(tr("Readings"));
-    auto* readingsForm = new QFormLayout(readingsBox);
-    d->lblMax = valueLabel("lblMax");
-    d->lblMin = valueLabel("lblMin");
-    d->lblCentre = valueLabel("lblCentre");
+    QFormLayout* readingsForm = d->frame->readingsForm();
     d->lblFps = valueLabel("lblFps");
     d->lblFrames = valueLabel("lblFrames");
-    d->lblLayout = new QLabel(QStringLiteral("\u2014"));
-    d->lblLayout->setObjectName(QStringLiteral("lblLayout"));
-    d->lblLayout->setWordWrap(true);
-    // Rows of their own: a long profile name must not push the values out of the box.
-    readingsForm->addRow(new QLabel(tr("Layout:")));
-    readingsForm->addRow(d->lblLayout);
     d->cmbLayout = new QComboBox;
     d->cmbLayout->setObjectName(QStringLiteral("cmbLayout"));
     d->cmbLayout->setToolTip(tr("A layout profile without proof, for a camera whose frames no profile proves"));
-    readingsForm->addRow(d->cmbLayout);
+    // Under the layout's name, which is the second row.
+    readingsForm->insertRow(2, d->cmbLayout);
     fillLayoutChoice();
     connect(d->cmbLayout, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
         d->pickedLayout = d->cmbLayout->itemData(index).toString();
         if (!d->cameraPort.isEmpty())
             layoutChoices().setValue(d->cameraPort, d->pickedLayout);
     });
-    readingsForm->addRow(tr("Max:"), d->lblMax);
-    readingsForm->addRow(tr("Min:"), d->lblMin);
-    readingsForm->addRow(tr("Centre:"), d->lblCentre);
     readingsForm->addRow(tr("Frame rate:"), d->lblFps);
     readingsForm->addRow(tr("Frames shown:"), d->lblFrames);
 
@@ -258,33 +240,10 @@ void LivePane::initWidget()
     cameraForm->addRow(tr("Emissivity:"), d->spnEmissivity);
     cameraForm->addRow(QString(), d->btnApply);
 
-    auto* side = new QWidget;
-    side->setObjectName(QStringLiteral("sidePanel"));
-    side->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto* sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(readingsBox);
-    sideLayout->addWidget(alarmBox);
-    sideLayout->addWidget(cameraBox);
-    sideLayout->addStretch(1);
-
-    // The side panel scrolls rather than forcing the pane taller than a small main window, which
-    // would cut off the bottom of the picture and the colour scale.
-    auto* sideScroll = new QScrollArea;
-    sideScroll->setObjectName(QStringLiteral("sideScroll"));
-    sideScroll->setWidget(side);
-    sideScroll->setWidgetResizable(true);
-    sideScroll->setFrameShape(QFrame::NoFrame);
-    sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sideScroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    sideScroll->setFixedWidth(side->sizeHint().width() + sideScroll->verticalScrollBar()->sizeHint().width());
-
-    auto* row = new QHBoxLayout;
-    row->setSpacing(8);
-    row->addWidget(d->view, 1);
-    row->addWidget(d->bar);
-    row->addWidget(sideScroll);
-    bodyLayout()->addLayout(row, 1);
+    d->frame->sideLayout()->addWidget(alarmBox);
+    d->frame->sideLayout()->addWidget(cameraBox);
+    d->frame->fitSide();
+    bodyLayout()->addWidget(d->frame, 1);
 
     d->showCameraValues(d->boxValues);
     setOptionsParam(d->options);
@@ -314,7 +273,7 @@ void LivePane::setPixmap(const QPixmap& pixmap)
     if (pixmap.isNull())
         return;
     d->picture = pixmap;
-    d->view->setPixmap(pixmap);
+    d->frame->showPicture(pixmap);
     if (d->framesShown++ == 0)
         d->lblFrames->setText(QLocale().toString(d->framesShown));
     if (!d->statsTimer.isActive()) {
@@ -361,6 +320,7 @@ void LivePane::onOptionToggled()
 
 void LivePane::setVideoPlat(ushort* plat)
 {
+    d->palette = plat;
     d->bar->setPalette565(plat);
 }
 
@@ -371,17 +331,13 @@ void LivePane::setVideoExtendParam(char* param)
     if (d->recorder.isRecording())
         recordFrame(param);
     std::memcpy(d->lastHead.data(), param, d->lastHead.size());
-    d->readings = LiveReadings::fromRecord(param, d->pickedLayout);
+    d->frame->showFrame(param, d->palette, d->pickedLayout,
+                        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
+    d->readings = d->frame->readings();
     showReadings();
-    showSpots(PictureSpots::fromRecord(param));
     updateAlarm();
     if (isSignalConnected(QMetaMethod::fromSignal(&LivePane::recordShown)))
         emit recordShown(QByteArray(param, Km420Frame::Size));
-}
-
-QString LivePane::temperatureText(double tenths)
-{
-    return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1));
 }
 
 QString LivePane::noTemperaturesText()
@@ -418,59 +374,17 @@ void LivePane::fillLayoutChoice()
     d->cmbLayout->setVisible(!names.isEmpty());
 }
 
-void LivePane::showSpots(const PictureSpots& spots)
-{
-    if (!spots.valid) {
-        d->view->setSpots(QPoint(-1, -1), QString(), QPoint(-1, -1), QString());
-        return;
-    }
-    QString hotText, coldText;
-    if (d->readings.valid && d->readings.hasScale) {
-        hotText = temperatureText(d->readings.temperatureOfIndex(spots.hotIndex));
-        coldText = temperatureText(d->readings.temperatureOfIndex(spots.coldIndex));
-    }
-    d->view->setSpots(spots.hottest, hotText, spots.coldest, coldText);
-}
-
 void LivePane::showReadings()
 {
     const LiveReadings& now = d->readings;
-    LiveReadings& shown = d->shownReadings;
     const Layout layout = now.valid ? Layout::Known : Layout::Unknown;
     const QString profile = (now.outOfRange ? QStringLiteral("!") : QString()) +
                             (now.verified ? QString() : QStringLiteral("?")) + now.layout;
     const bool changed = layout != d->shownLayout || profile != d->shownProfile;
     d->shownLayout = layout;
     d->shownProfile = profile;
-    QLabel* const values[] = {d->lblMax, d->lblMin, d->lblCentre};
-    if (changed) {
-        const QString why = now.outOfRange ? LiveReadings::outOfRangeText(now.layout) : noTemperaturesText();
-        d->lblLayout->setText(now.layoutText());
-        d->lblLayout->setToolTip(now.valid ? QString() : why);
-        const bool given[] = {now.hasMax, now.hasMin, now.hasCentre};
-        for (int i = 0; i < 3; ++i) {
-            if (!now.valid || !given[i])
-                values[i]->setText(QStringLiteral("\u2014"));
-            values[i]->setToolTip(now.valid ? QString() : why);
-        }
-        if (!now.valid || !now.hasScale)
-            d->bar->setLabels(tr("hot"), tr("cold"));
-        d->bar->setToolTip(now.valid ? QString() : why);
-        d->view->setCentreMarker(now.valid && now.hasCentre);
+    if (changed)
         updateAlarmBoxes();
-    }
-    if (layout == Layout::Known) {
-        // Labels are set only when their value changes: most frames change few of them.
-        if (now.hasMax && (changed || now.maxTemp != shown.maxTemp))
-            d->lblMax->setText(temperatureText(now.maxTemp));
-        if (now.hasMin && (changed || now.minTemp != shown.minTemp))
-            d->lblMin->setText(temperatureText(now.minTemp));
-        if (now.hasCentre && (changed || now.centreTemp != shown.centreTemp))
-            d->lblCentre->setText(temperatureText(now.centreTemp));
-        if (now.hasScale && (changed || now.scaleLow != shown.scaleLow || now.scaleHigh != shown.scaleHigh))
-            d->bar->setLabels(temperatureText(now.scaleHigh), temperatureText(now.scaleLow));
-    }
-    shown = now;
 
     // The boxes show the camera's echo when it proves its layout; otherwise what was last sent from
     // here, or the defaults: never bytes whose meaning is unknown.
@@ -626,7 +540,12 @@ void LivePane::updateStats()
 
 bool LivePane::SaveToPicture(const QString& fileName)
 {
-    return PictureFile::savePng(d->picture, fileName);
+    return d->frame->save(fileName, FrameView::SaveFormat::Picture, nullptr);
+}
+
+FrameView* LivePane::frameView() const
+{
+    return d->frame;
 }
 
 void LivePane::stopSound()

@@ -6,9 +6,9 @@
 
 #include <QPixmap>
 
+class FrameView;
 class QAction;
 class QSettings;
-struct PictureSpots;
 
 // The live picture of a video mode: the picture scaled with crisp pixels, the colour scale of the
 // current palette, frame rate, the camera's readings and alarm switches, and picture saving.
@@ -53,6 +53,8 @@ public:
 
     bool hasPicture() const;
     QPixmap picture() const;
+    // The picture with its readings and measuring tools.
+    FrameView* frameView() const;
     // An alarm is shown now; the alarm sound is on now.
     bool isAlarmActive() const;
     bool isSounding() const;
@@ -79,13 +81,11 @@ private:
     void updateAlarm();
     void updateStats();
     void showReadings();
-    void showSpots(const PictureSpots& spots);
     void updateAlarmBoxes();
     void updateRecordingLabel();
     void recordFrame(const char* record);
     void fillLayoutChoice();
     static QSettings& layoutChoices();
-    static QString temperatureText(double tenths);
     static QString noTemperaturesText();
 
     class Private;

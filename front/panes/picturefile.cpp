@@ -2,15 +2,20 @@
 
 #include "paneslogging.h"
 
+#include <frames/wholefile.h>
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
-#include <QSaveFile>
 
-bool PictureFile::savePng(const QPixmap& picture, const QString& fileName)
+bool PictureFile::savePng(const QPixmap& picture, const QString& fileName, QString* error)
 {
-    if (fileName.isEmpty() || picture.isNull())
+    if (fileName.isEmpty() || picture.isNull()) {
+        if (error)
+            *error = QCoreApplication::translate("PictureFile", "There is no picture to save.");
         return false;
+    }
     // Encoded in memory first: the PNG encoder loses memory when its output fails mid-way (a full
     // disk), and the file then gets one write whose failure is seen.
     QByteArray png;
@@ -18,22 +23,15 @@ bool PictureFile::savePng(const QPixmap& picture, const QString& fileName)
     buffer.open(QIODevice::WriteOnly);
     if (!picture.toImage().save(&buffer, "PNG")) {
         qCWarning(lcPanesPicture) << "cannot encode picture for" << fileName;
+        if (error)
+            *error = QCoreApplication::translate("PictureFile", "The picture cannot be encoded as PNG.");
         return false;
     }
-    QSaveFile file(fileName);
-    // Unbuffered: a buffered flush that writes only part of the data (disk full) is not reported, and
-    // commit() would then replace a good picture with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qCWarning(lcPanesPicture) << "cannot open" << fileName << file.errorString();
-        return false;
-    }
-    if (file.write(png) != png.size()) {
-        qCWarning(lcPanesPicture) << "cannot write" << fileName << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcPanesPicture) << "cannot write" << fileName << file.errorString();
+    QString why;
+    if (!WholeFile::write(fileName, png, &why)) {
+        qCWarning(lcPanesPicture) << "cannot write" << fileName << why;
+        if (error)
+            *error = why;
         return false;
     }
     return true;

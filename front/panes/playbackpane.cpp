@@ -1,10 +1,8 @@
 #include "playbackpane.h"
 
 #include "colourbar.h"
-#include "livereadings.h"
+#include "frameview.h"
 #include "paneslogging.h"
-#include "picturefile.h"
-#include "picturespots.h"
 #include "pictureview.h"
 #include "recordingplayer.h"
 
@@ -79,12 +77,9 @@ public:
     RecordingPlayer player;
     QString error;
 
+    FrameView* frame = nullptr;
     PictureView* view = nullptr;
     ColourBar* bar = nullptr;
-    QLabel* lblMax = nullptr;
-    QLabel* lblMin = nullptr;
-    QLabel* lblCentre = nullptr;
-    QLabel* lblLayout = nullptr;
     QLabel* lblFrame = nullptr;
     QLabel* lblTime = nullptr;
     QLabel* lblDamaged = nullptr;
@@ -96,8 +91,7 @@ public:
     QComboBox* cbbSpeed = nullptr;
     QComboBox* cbbPalette = nullptr;
 
-    QPixmap picture;
-    Video_ExtInf frame{};
+    Video_ExtInf record{};
     // -1 for the palette each frame names, else the palette number chosen.
     int palette = -1;
 };
@@ -121,13 +115,12 @@ void PlaybackPane::initWidget()
 {
     setFocusPolicy(Qt::StrongFocus);
 
-    d->view = new PictureView;
-    d->view->setObjectName(QStringLiteral("pictureView"));
-    d->view->setPlaceholderText(tr("No recording open"));
-
-    d->bar = new ColourBar;
-    d->bar->setObjectName(QStringLiteral("colourBar"));
-    d->bar->setLabels(tr("--"), tr("--"));
+    d->frame = new FrameView(QStringLiteral("playback"));
+    d->frame->setObjectName(QStringLiteral("frameView"));
+    d->frame->setPlaceholderText(tr("No recording open"));
+    d->frame->setNoTemperaturesText(tr("The recording holds no temperatures in a known layout."));
+    d->view = d->frame->pictureView();
+    d->bar = d->frame->colourBar();
 
     auto valueLabel = [](const char* name) {
         auto* label = new QLabel(tr("--"));
@@ -136,22 +129,9 @@ void PlaybackPane::initWidget()
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0:00:00.000 / 0:00:00.000")));
         return label;
     };
-    auto* readingsBox = new QGroupBox(tr("Readings"));
-    auto* form = new QFormLayout(readingsBox);
-    d->lblMax = valueLabel("lblMax");
-    d->lblMin = valueLabel("lblMin");
-    d->lblCentre = valueLabel("lblCentre");
+    QFormLayout* form = d->frame->readingsForm();
     d->lblFrame = valueLabel("lblFrame");
     d->lblTime = valueLabel("lblTime");
-    d->lblLayout = new QLabel(QStringLiteral("\u2014"));
-    d->lblLayout->setObjectName(QStringLiteral("lblLayout"));
-    d->lblLayout->setWordWrap(true);
-    // Rows of their own: a long profile name must not push the values out of the box.
-    form->addRow(new QLabel(tr("Layout:")));
-    form->addRow(d->lblLayout);
-    form->addRow(tr("Max:"), d->lblMax);
-    form->addRow(tr("Min:"), d->lblMin);
-    form->addRow(tr("Centre:"), d->lblCentre);
     form->addRow(tr("Frame:"), d->lblFrame);
     form->addRow(tr("Time:"), d->lblTime);
     d->lblDamaged = new QLabel;
@@ -159,20 +139,7 @@ void PlaybackPane::initWidget()
     d->lblDamaged->setWordWrap(true);
     d->lblDamaged->setVisible(false);
     form->addRow(d->lblDamaged);
-
-    auto* side = new QWidget;
-    side->setObjectName(QStringLiteral("sidePanel"));
-    side->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto* sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(readingsBox);
-    sideLayout->addStretch(1);
-
-    auto* pictureRow = new QHBoxLayout;
-    pictureRow->setSpacing(8);
-    pictureRow->addWidget(d->view, 1);
-    pictureRow->addWidget(d->bar);
-    pictureRow->addWidget(side);
+    d->frame->fitSide();
 
     auto toolButton = [](const char* name, Glyph icon, const QString& tip) {
         auto* button = new QToolButton;
@@ -225,7 +192,7 @@ void PlaybackPane::initWidget()
     transport->addWidget(d->cbbSpeed);
     transport->addWidget(d->cbbPalette);
 
-    bodyLayout()->addLayout(pictureRow, 1);
+    bodyLayout()->addWidget(d->frame, 1);
     bodyLayout()->addLayout(transport);
 }
 
@@ -284,14 +251,8 @@ QString PlaybackPane::fileName() const
 
 void PlaybackPane::clearPicture()
 {
-    d->picture = QPixmap();
-    d->view->clear();
-    d->view->setSpots(QPoint(-1, -1), QString(), QPoint(-1, -1), QString());
-    d->view->setCentreMarker(false);
-    d->bar->setPalette565(nullptr);
-    d->bar->setLabels(tr("--"), tr("--"));
-    d->bar->setToolTip(QString());
-    for (QLabel* label : {d->lblMax, d->lblMin, d->lblCentre, d->lblFrame, d->lblTime}) {
+    d->frame->clear();
+    for (QLabel* label : {d->lblFrame, d->lblTime}) {
         label->setText(tr("--"));
         label->setToolTip(QString());
     }
@@ -302,60 +263,21 @@ void PlaybackPane::clearPicture()
 void PlaybackPane::showCurrent()
 {
     const RecordedFrame& frame = d->player.frame();
-    if (frame.record.size() != int(sizeof d->frame.bytes))
+    if (frame.record.size() != int(sizeof d->record.bytes)) {
+        // A frame that cannot be read: the picture stays, every value says it has none.
+        d->frame->showFrame(nullptr, nullptr, QString(), timeText(frame.arrivalUs));
+        showPosition();
         return;
-    std::memcpy(d->frame.bytes, frame.record.constData(), sizeof d->frame.bytes);
+    }
+    std::memcpy(d->record.bytes, frame.record.constData(), sizeof d->record.bytes);
+    const ushort* palette = Palettes::table(d->palette < 0 ? FrameDecoder::paletteNumber(d->record) : d->palette);
+    d->frame->showFrame(d->record.bytes, palette, QString(), timeText(frame.arrivalUs));
 
-    const ushort* palette = Palettes::table(d->palette < 0 ? FrameDecoder::paletteNumber(d->frame) : d->palette);
-    std::array<ushort, FrameDecoder::PixelCount> pixels;
-    FrameDecoder::decodePixels(d->frame, palette, pixels.data());
-    const QImage image(reinterpret_cast<const uchar*>(pixels.data()), Km420Frame::Width, Km420Frame::Height,
-                       Km420Frame::Width * int(sizeof(ushort)), QImage::Format_RGB16);
-    d->picture = QPixmap::fromImage(image);
-    d->view->setPixmap(d->picture);
-    d->bar->setPalette565(palette);
-
-    showReadings(d->frame.bytes);
     showPosition();
     // Shared with the player, not copied; sent before pictureShown, whose listeners may move the player on.
     if (isSignalConnected(QMetaMethod::fromSignal(&PlaybackPane::recordShown)))
         emit recordShown(frame.record);
     emit pictureShown();
-}
-
-void PlaybackPane::showReadings(const char* record)
-{
-    const LiveReadings readings = LiveReadings::fromRecord(record);
-    QLabel* const values[] = {d->lblMax, d->lblMin, d->lblCentre};
-    const bool given[] = {readings.hasMax, readings.hasMin, readings.hasCentre};
-    const qint16 tenths[] = {readings.maxTemp, readings.minTemp, readings.centreTemp};
-    const QString why = readings.valid        ? QString()
-                        : readings.outOfRange ? LiveReadings::outOfRangeText(readings.layout)
-                                              : tr("The recording holds no temperatures in a known layout.");
-    d->lblLayout->setText(readings.layoutText());
-    d->lblLayout->setToolTip(why);
-    for (int i = 0; i < 3; ++i) {
-        values[i]->setText(readings.valid && given[i] ? temperatureText(tenths[i]) : QStringLiteral("\u2014"));
-        values[i]->setToolTip(why);
-    }
-    if (readings.valid && readings.hasScale)
-        d->bar->setLabels(temperatureText(readings.scaleHigh), temperatureText(readings.scaleLow));
-    else
-        d->bar->setLabels(tr("hot"), tr("cold"));
-    d->bar->setToolTip(why);
-    d->view->setCentreMarker(readings.valid && readings.hasCentre);
-
-    const PictureSpots spots = PictureSpots::fromRecord(record);
-    if (!spots.valid) {
-        d->view->setSpots(QPoint(-1, -1), QString(), QPoint(-1, -1), QString());
-        return;
-    }
-    QString hotText, coldText;
-    if (readings.valid && readings.hasScale) {
-        hotText = temperatureText(readings.temperatureOfIndex(spots.hotIndex));
-        coldText = temperatureText(readings.temperatureOfIndex(spots.coldIndex));
-    }
-    d->view->setSpots(spots.hottest, hotText, spots.coldest, coldText);
 }
 
 void PlaybackPane::showPosition()
@@ -377,11 +299,6 @@ void PlaybackPane::showDamaged()
     const int damaged = d->player.damagedFrames();
     d->lblDamaged->setText(damaged > 0 ? tr("Damaged frames skipped: %1").arg(QLocale().toString(damaged)) : QString());
     d->lblDamaged->setVisible(damaged > 0);
-}
-
-QString PlaybackPane::temperatureText(double tenths)
-{
-    return tr("%1 °C").arg(QLocale().toString(tenths / 10.0, 'f', 1));
 }
 
 QString PlaybackPane::timeText(qint64 us)
@@ -408,17 +325,22 @@ QString PlaybackPane::timeText(qint64 us)
 
 bool PlaybackPane::SaveToPicture(const QString& fileName)
 {
-    return PictureFile::savePng(d->picture, fileName);
+    return d->frame->save(fileName, FrameView::SaveFormat::Picture, nullptr);
 }
 
 bool PlaybackPane::hasPicture() const
 {
-    return !d->picture.isNull();
+    return d->frame->hasPicture();
 }
 
 QPixmap PlaybackPane::picture() const
 {
-    return d->picture;
+    return d->frame->picture();
+}
+
+FrameView* PlaybackPane::frameView() const
+{
+    return d->frame;
 }
 
 void PlaybackPane::setCaptureAction(QAction* action)

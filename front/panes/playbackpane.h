@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 
+class FrameView;
 class QAction;
 class RecordingPlayer;
 
@@ -36,6 +37,8 @@ public:
     void setCaptureAction(QAction* action);
 
     RecordingPlayer* player() const;
+    // The picture with its readings and measuring tools.
+    FrameView* frameView() const;
 
 signals:
     void pictureShown();
@@ -47,11 +50,9 @@ protected:
 
 private:
     void showCurrent();
-    void showReadings(const char* record);
     void showPosition();
     void showDamaged();
     void clearPicture();
-    static QString temperatureText(double tenths);
     static QString timeText(qint64 us);
 
     class Private;
