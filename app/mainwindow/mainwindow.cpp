@@ -13,6 +13,7 @@
 
 #include <junction/junction.h>
 #include <panes/archivepane.h>
+#include <panes/frameview.h>
 #include <panes/livepane.h>
 #include <panes/playbackpane.h>
 
@@ -707,20 +708,38 @@ void MainWindow::capture()
         return;
 
     const QString history = m_optionParam.historyFilesPath;
-    QFileDialog dialog(this, tr("Save Image"), QFileInfo(history).isDir() ? history : QString(), tr("PNG (*.png )"));
+    // The picture alone comes first, as it always did; the view as shown and the levels are the others.
+    const QString pictureFilter = tr("PNG (*.png )");
+    const QString annotatedFilter = tr("Annotated PNG, the view as shown (*.png)");
+    const QString csvFilter = tr("CSV, the levels of every pixel (*.csv)");
+    QFileDialog dialog(this, tr("Save Image"), QFileInfo(history).isDir() ? history : QString(),
+                       QStringList{pictureFilter, annotatedFilter, csvFilter}.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Added by the dialog itself, so that it asks before replacing the file that is really written.
     dialog.setDefaultSuffix(QStringLiteral("png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(filter == csvFilter ? QStringLiteral("csv") : QStringLiteral("png"));
+    });
     QString name = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const QString filter = dialog.selectedNameFilter();
+    const FrameView::SaveFormat format = filter == csvFilter         ? FrameView::SaveFormat::Csv
+                                         : filter == annotatedFilter ? FrameView::SaveFormat::Annotated
+                                                                     : FrameView::SaveFormat::Picture;
     // Some native dialogs ignore the default suffix.
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".png");
+        name += format == FrameView::SaveFormat::Csv ? QStringLiteral(".csv") : QStringLiteral(".png");
     // The camera may have gone, and its pane with it, while the dialog was open.
-    const bool saved = live ? live->SaveToPicture(name) : playback && playback->SaveToPicture(name);
-    if (saved)
+    FrameView* view = live ? live->frameView() : playback ? playback->frameView() : nullptr;
+    QString error;
+    const bool saved = !name.isEmpty() && view && view->save(name, format, &error);
+    if (saved) {
         QMessageBox::information(this, QString(), tr("Picture saved successfully."), QMessageBox::Ok);
-    else
-        QMessageBox::warning(this, QString(), tr("Failed to save picture."), QMessageBox::Ok);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QString(), tr("Failed to save picture."), QMessageBox::Ok, this);
+    if (!error.isEmpty())
+        box.setInformativeText(QDir::toNativeSeparators(name) + QLatin1Char('\n') + error);
+    box.exec();
 }
 
 void MainWindow::showOptions()

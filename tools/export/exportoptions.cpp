@@ -13,7 +13,10 @@ namespace {
 const QCommandLineOption PngOption("png", "Write one PNG file per frame into <dir>.", "dir");
 const QCommandLineOption VideoOption("video", "Write an H.264 MP4 video to <file>.", "file");
 const QCommandLineOption FieldsOption("fields", "Write each frame's layout readings as one CSV row.");
-const QCommandLineOption ProfileOption("profile", "With --fields: read the frames with this layout profile.", "file");
+const QCommandLineOption CsvOption("csv", "Write each frame's levels (and temperatures) as one CSV file into <dir>.",
+                                   "dir");
+const QCommandLineOption ProfileOption("profile", "With --fields or --csv: read the frames with this layout profile.",
+                                       "file");
 const QCommandLineOption OutOption("out", "With --fields: write the CSV to <file> (default: standard output).", "file");
 const QCommandLineOption PaletteOption("palette", "Paint every frame in palette <n> (1 to 5).", "n");
 const QCommandLineOption ScaleOption("scale", "Enlarge each pixel to <k> x <k> (default 1 for PNG, 4 for video).", "k");
@@ -23,11 +26,11 @@ const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.")
 
 void addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(
-        "Exports the frames of a KM420 recording as PNG pictures, an MP4 video or a CSV of their readings.");
+    parser.setApplicationDescription("Exports the frames of a KM420 recording as PNG pictures, an MP4 video, a CSV of "
+                                     "their readings or CSV files of their levels.");
     parser.addPositionalArgument("recording", "The recording file.");
-    parser.addOptions({PngOption, VideoOption, FieldsOption, ProfileOption, OutOption, PaletteOption, ScaleOption,
-                       FromOption, ToOption, HelpOption});
+    parser.addOptions({PngOption, VideoOption, FieldsOption, CsvOption, ProfileOption, OutOption, PaletteOption,
+                       ScaleOption, FromOption, ToOption, HelpOption});
 }
 
 // Reads an optional integer option within [low, high]; false with the reason when its value is bad.
@@ -72,13 +75,16 @@ bool ExportOptions::parse(const QStringList& arguments, QString* error)
         return false;
     }
     input = positional.constFirst();
-    if (int(parser.isSet(PngOption)) + int(parser.isSet(VideoOption)) + int(parser.isSet(FieldsOption)) != 1) {
-        *error = QString("Give one of --png <dir>, --video <file> or --fields.");
+    if (int(parser.isSet(PngOption)) + int(parser.isSet(VideoOption)) + int(parser.isSet(FieldsOption)) +
+            int(parser.isSet(CsvOption)) !=
+        1) {
+        *error = QString("Give one of --png <dir>, --video <file>, --fields or --csv <dir>.");
         return false;
     }
-    target = parser.isSet(PngOption) ? Png : parser.isSet(VideoOption) ? Video : Fields;
-    if (target != Fields && (parser.isSet(ProfileOption) || parser.isSet(OutOption))) {
-        *error = QString("--profile and --out go with --fields.");
+    target = parser.isSet(PngOption) ? Png : parser.isSet(VideoOption) ? Video : parser.isSet(CsvOption) ? Csv : Fields;
+    if ((target != Fields && parser.isSet(OutOption)) ||
+        (target != Fields && target != Csv && parser.isSet(ProfileOption))) {
+        *error = QString("--out goes with --fields, --profile with --fields or --csv.");
         return false;
     }
     if (target == Fields) {
@@ -89,7 +95,8 @@ bool ExportOptions::parse(const QStringList& arguments, QString* error)
             return false;
         }
     } else {
-        output = parser.value(target == Png ? PngOption : VideoOption);
+        output = parser.value(target == Png ? PngOption : target == Csv ? CsvOption : VideoOption);
+        profile = parser.value(ProfileOption);
         if (output.isEmpty()) {
             *error = QString("The output name is empty.");
             return false;

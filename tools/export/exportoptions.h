@@ -7,15 +7,15 @@
 // What km420-export was asked to do, read from its command line. No I/O. Frames and palettes count
 // from 0 here and from 1 on the command line.
 struct ExportOptions {
-    enum Target { Png, Video, Fields };
+    enum Target { Png, Video, Fields, Csv };
 
     static constexpr int DefaultPngScale = 1;
     static constexpr int DefaultVideoScale = 4;
 
     QString input;
     Target target = Png;
-    QString output;   // the folder for PNG files, the MP4 file, or the fields' CSV file (empty: standard output)
-    QString profile;  // Fields: read every frame with this layout profile instead of the installed ones
+    QString output;   // the folder for PNG or CSV files, the MP4 file, or the fields' CSV file (empty: standard output)
+    QString profile;  // Fields, Csv: read every frame with this layout profile instead of the installed ones
     int palette = -1; // the palette each frame names
     int scale = DefaultPngScale;
     int from = 0;

@@ -4,7 +4,11 @@
 #include "videowriter.h"
 
 #include <devicebase/km420frame.h>
+#include <frames/framecsv.h>
+#include <frames/framedecoder.h>
+#include <frames/framelevels.h>
 #include <frames/videoextinf.h>
+#include <frames/wholefile.h>
 #include <layouts/layoutcatalog.h>
 
 #include <QDir>
@@ -61,25 +65,88 @@ bool RecordingExport::run()
         return exportPng();
     case ExportOptions::Video:
         return exportVideo();
+    case ExportOptions::Csv:
+        return exportCsv();
     case ExportOptions::Fields:
         break;
     }
     return exportFields();
 }
 
+bool RecordingExport::readProfile(std::optional<LayoutProfile>* chosen)
+{
+    if (m_options.profile.isEmpty())
+        return true;
+    QFile file(m_options.profile);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QString("Cannot read %1: %2").arg(m_options.profile, file.errorString()));
+    QString why;
+    *chosen = LayoutProfile::parse(file.readAll(), &why);
+    if (!*chosen)
+        return fail(QString("%1 is not a layout profile: %2").arg(m_options.profile, why));
+    return true;
+}
+
+LayoutReading RecordingExport::reading(const std::optional<LayoutProfile>& chosen, const char* record,
+                                       bool* picked) const
+{
+    *picked = false;
+    if (chosen && !chosen->hasProof()) {
+        // Named by the user for this recording: read, but nothing in the frame vouches for it.
+        *picked = true;
+        return LayoutCatalog::read(*chosen, record);
+    }
+    if (chosen)
+        return chosen->proves(record) ? LayoutCatalog::read(*chosen, record) : LayoutReading();
+    return LayoutCatalog::shared().read(record);
+}
+
+bool RecordingExport::exportCsv()
+{
+    std::optional<LayoutProfile> chosen;
+    if (!readProfile(&chosen))
+        return false;
+    const QString dir = m_options.output;
+    if (!QDir().mkpath(dir))
+        return fail(QString("Cannot create the folder %1.").arg(dir));
+    RecordedFrame recorded;
+    qint64 firstUs = 0;
+    using Field = LayoutProfile::Field;
+    for (int i = m_options.from; i <= m_options.to; ++i) {
+        if (!m_reader.frame(i, &recorded) || recorded.record.size() != Km420Frame::Size)
+            return fail(QString("Frame %1 can no longer be read; did the file change?").arg(i));
+        if (i == m_options.from)
+            firstUs = recorded.arrivalUs;
+        const char* record = recorded.record.constData();
+        bool picked = false;
+        const LayoutReading r = reading(chosen, record, &picked);
+        FrameCsv::Header header;
+        const qint64 ms = recorded.arrivalUs / 1000;
+        header.time = QString::asprintf("%lld.%03lld s into the recording", ms / 1000, qAbs(ms % 1000));
+        Video_ExtInf frame;
+        std::memcpy(frame.bytes, record, sizeof frame.bytes);
+        header.palette = m_options.palette >= 0 ? m_options.palette : FrameDecoder::paletteNumber(frame);
+        if (r.state == LayoutReading::State::Proven && r.has(Field::ScaleLow) && r.has(Field::ScaleHigh))
+            header.temperatures = LevelTemperatures{picked ? r.profile + QStringLiteral(" (unverified)") : r.profile,
+                                                    r.value(Field::ScaleLow), r.value(Field::ScaleHigh)};
+        QString name = pngName(i + 1, recorded.arrivalUs);
+        name.replace(name.size() - 3, 3, QStringLiteral("csv"));
+        const QString path = QDir(dir).filePath(name);
+        QString why;
+        if (!WholeFile::write(path, FrameCsv::text(FrameLevels::fromRecord(record), header), &why))
+            return fail(QString("Cannot write %1: %2").arg(path, why));
+        ++m_written;
+        m_spanUs = recorded.arrivalUs - firstUs;
+    }
+    return true;
+}
+
 bool RecordingExport::exportFields()
 {
     using Field = LayoutProfile::Field;
     std::optional<LayoutProfile> chosen;
-    if (!m_options.profile.isEmpty()) {
-        QFile file(m_options.profile);
-        if (!file.open(QIODevice::ReadOnly))
-            return fail(QString("Cannot read %1: %2").arg(m_options.profile, file.errorString()));
-        QString why;
-        chosen = LayoutProfile::parse(file.readAll(), &why);
-        if (!chosen)
-            return fail(QString("%1 is not a layout profile: %2").arg(m_options.profile, why));
-    }
+    if (!readProfile(&chosen))
+        return false;
     const Field columns[] = {Field::Max,      Field::Min,      Field::Centre,    Field::ScaleLow,  Field::ScaleHigh,
                              Field::Sequence, Field::AlarmLow, Field::AlarmHigh, Field::Emissivity};
     QByteArray text = "frame,time (s),layout,state";
@@ -91,17 +158,9 @@ bool RecordingExport::exportFields()
         if (!m_reader.frame(i, &recorded) || recorded.record.size() != Km420Frame::Size)
             return fail(QString("Frame %1 can no longer be read; did the file change?").arg(i));
         const char* record = recorded.record.constData();
-        LayoutReading r;
-        const char* state = "no layout";
-        if (chosen && !chosen->hasProof()) {
-            // Named by the user for this recording: read, but nothing in the frame vouches for it.
-            r = LayoutCatalog::read(*chosen, record);
-            state = "unverified";
-        } else if (chosen) {
-            r = chosen->proves(record) ? LayoutCatalog::read(*chosen, record) : LayoutReading();
-        } else {
-            r = LayoutCatalog::shared().read(record);
-        }
+        bool picked = false;
+        const LayoutReading r = reading(chosen, record, &picked);
+        const char* state = picked ? "unverified" : "no layout";
         if (r.state == LayoutReading::State::OutOfRange)
             state = "out of range";
         else if (r.state == LayoutReading::State::Proven && std::strcmp(state, "unverified") != 0)
@@ -205,6 +264,13 @@ QString RecordingExport::errorString() const
 QString RecordingExport::summary() const
 {
     const QString span = QString::number(m_spanUs / 1e6, 'f', 3);
+    if (m_options.target == ExportOptions::Csv)
+        return QString("Frames written: %1 (%2 to %3, %4 s), as CSV files to %5.")
+                   .arg(m_written)
+                   .arg(m_options.from + 1)
+                   .arg(m_options.to + 1)
+                   .arg(span, m_options.output) +
+               (m_reader.damaged() > 0 ? QString(" Damaged frames skipped: %1.").arg(m_reader.damaged()) : QString());
     if (m_options.target == ExportOptions::Fields)
         return QString("Frames read: %1 (%2 to %3), to %4.")
                    .arg(m_written)

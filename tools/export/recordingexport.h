@@ -3,12 +3,15 @@
 
 #include "exportoptions.h"
 
+#include <layouts/layoutcatalog.h>
 #include <recording/recordingreader.h>
+
+#include <optional>
 
 #include <QString>
 
-// Writes a range of a recording's sound frames as PNG files, one MP4 video or a CSV of their layout
-// readings, as the options say.
+// Writes a range of a recording's sound frames as PNG files, one MP4 video, a CSV of their layout
+// readings or one CSV of levels per frame, as the options say.
 class RecordingExport {
 public:
     explicit RecordingExport(const ExportOptions& options);
@@ -30,6 +33,9 @@ private:
     bool exportPng();
     bool exportVideo();
     bool exportFields();
+    bool exportCsv();
+    bool readProfile(std::optional<LayoutProfile>* chosen);
+    LayoutReading reading(const std::optional<LayoutProfile>& chosen, const char* record, bool* picked) const;
 
     ExportOptions m_options;
     RecordingReader m_reader;
