@@ -263,6 +263,9 @@ FrameView::FrameView(const QString& settingsKey, QWidget* parent) : QWidget(pare
     d->lblMeasures->setObjectName(QStringLiteral("lblMeasures"));
     d->lblMeasures->setWordWrap(true);
     d->lblMeasures->setTextFormat(Qt::PlainText);
+    // Wrapped to the side panel's width, however long a line the markers give.
+    d->lblMeasures->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    d->lblMeasures->setMinimumWidth(1);
     measureLayout->addWidget(d->lblMeasures);
     d->lblHeld = new QLabel;
     d->lblHeld->setObjectName(QStringLiteral("lblHeld"));

@@ -97,7 +97,7 @@ LevelChart::LevelChart(Kind kind, QWidget* parent) : QWidget(parent), d(new Priv
         d->y->setTitleText(tr("pixels"));
     } else {
         d->y->setRange(0, 255);
-        d->x->setTitleText(tr("point on the line"));
+        d->x->setTitleText(tr("along the line"));
         d->y->setTitleText(tr("level"));
     }
     auto* view = new HoverView(d->chart);

@@ -2,8 +2,10 @@
 
 #include <devicebase/extinfolayout.h>
 #include <devicebase/km420frame.h>
+#include <frames/orientation.h>
 #include <layouts/layoutcatalog.h>
 #include <panes/colourbar.h>
+#include <panes/frameview.h>
 #include <panes/livepane.h>
 #include <panes/pictureview.h>
 
@@ -25,6 +27,7 @@
 
 Q_DECLARE_METATYPE(OptionParam)
 Q_DECLARE_METATYPE(char*)
+Q_DECLARE_METATYPE(Orientation)
 
 namespace {
 
@@ -84,6 +87,29 @@ OptionParam alarmOptions(const QString& history = QString())
     return o;
 }
 
+// Back to the plain view, so that what one test set up is not restored into the next one's panes.
+void plainView(FrameView* view)
+{
+    view->removeMarkers();
+    view->setTool(FrameView::Tool::None);
+    view->setOrientation(Orientation());
+    view->setSmooth(false);
+    view->setHoldScale(false);
+    view->setHistogramShown(false);
+}
+
+// Where a camera pixel's centre is on the screen, through the view's turn.
+QPoint screenPoint(FrameView* frame, const QPoint& camera)
+{
+    PictureView* view = frame->pictureView();
+    const QSize shown = view->pictureSize();
+    const QRect target = view->targetRect();
+    const QPointF v =
+        QPointF(frame->orientation().toView(camera, QSize(Km420Frame::Width, Km420Frame::Height))) + QPointF(0.5, 0.5);
+    return QPoint(target.left() + int(v.x() * target.width() / shown.width()),
+                  target.top() + int(v.y() * target.height() / shown.height()));
+}
+
 QStringList readLines(const QString& path)
 {
     QFile file(path);
@@ -122,6 +148,10 @@ private slots:
     void closeShortcutAsksOwner();
     void captureAction();
     void artifact();
+    void measuring_data();
+    void measuring();
+    void heldScale();
+    void viewRestored();
 };
 
 void TestLivePane::initTestCase()
@@ -131,6 +161,8 @@ void TestLivePane::initTestCase()
     qRegisterMetaType<DeviceManager::Mode>();
     QLocale::setDefault(QLocale::c());
     applyProgramStyle();
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/view.ini");
 }
 
 void TestLivePane::saveRoundTrip()
@@ -770,6 +802,144 @@ void TestLivePane::artifact()
     QCOMPARE(view->hottestSpot(), QPoint(38, 61)); // the centre of the warm body
     QVERIFY(!view->centreMarker());
     saveArtifact(&pane, QStringLiteral("livepane-unknown-layout"));
+}
+
+void TestLivePane::measuring_data()
+{
+    QTest::addColumn<Orientation>("turn");
+    QTest::addColumn<bool>("sealed");
+    QTest::addColumn<QPoint>("arrowRightMoves"); // in camera pixels
+    QTest::newRow("as the camera holds it") << Orientation() << true << QPoint(1, 0);
+    QTest::newRow("turned 90, no temperatures") << Orientation(90, false) << false << QPoint(0, -1);
+    QTest::newRow("turned 270 and mirrored") << Orientation(270, true) << true << QPoint(0, -1);
+}
+
+// Markers are placed with the mouse on the turned picture and kept in camera pixels; their values are
+// the frame's levels, with °C only when the layout gives them; a frame lost shows "—" in every tool.
+void TestLivePane::measuring()
+{
+    QFETCH(Orientation, turn);
+    QFETCH(bool, sealed);
+    QFETCH(QPoint, arrowRightMoves);
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane.resize(1000, 760);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    FrameView* frame = pane.frameView();
+    frame->setOrientation(turn);
+    std::array<ushort, 256> palette = ironPalette();
+    Frame f;
+    f.scene = true;
+    f.sealed = sealed;
+    f.scaleLow = 200;
+    f.scaleHigh = 455; // a tenth of a degree a level
+    pane.setVideoPlat(palette.data());
+    feed(pane, f);
+    QWidget* view = frame->pictureView();
+    const QPoint body(38, 61);
+    const int level = thermalIndex(body.x(), body.y());
+
+    frame->setTool(FrameView::Tool::Spot);
+    QTest::mouseClick(view, Qt::LeftButton, {}, screenPoint(frame, body));
+    QCOMPARE(frame->spots(), QVector<QPoint>{body});
+    frame->setTool(FrameView::Tool::Box);
+    QTest::mousePress(view, Qt::LeftButton, {}, screenPoint(frame, QPoint(30, 50)));
+    QTest::mouseMove(view, screenPoint(frame, QPoint(45, 70)));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, screenPoint(frame, QPoint(45, 70)));
+    QCOMPARE(frame->boxes(), QVector<QRect>{QRect(QPoint(30, 50), QPoint(45, 70))});
+    frame->setTool(FrameView::Tool::Line);
+    QTest::mousePress(view, Qt::LeftButton, {}, screenPoint(frame, QPoint(5, 5)));
+    QTest::mouseMove(view, screenPoint(frame, QPoint(60, 5)));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, screenPoint(frame, QPoint(60, 5)));
+    QCOMPARE(frame->line(), QLine(QPoint(5, 5), QPoint(60, 5)));
+    QTRY_VERIFY(pane.findChild<QWidget*>(QStringLiteral("profileChart")));
+    frame->setHistogramShown(true);
+
+    const QStringList texts = frame->measurementTexts();
+    QCOMPARE(texts.size(), 3);
+    QVERIFY2(texts[0].startsWith(QStringLiteral("S1: %1").arg(level)), qPrintable(texts[0]));
+    QCOMPARE(texts[0].contains(QStringLiteral("%1 °C").arg((200 + level) / 10.0, 0, 'f', 1)), sealed);
+    QCOMPARE(texts.join(QString()).contains(QStringLiteral("°C")), sealed);
+    QVERIFY(texts[2].startsWith(QStringLiteral("Line: 56 pixels")));
+    auto* list = pane.findChild<QLabel*>(QStringLiteral("lblMeasures"));
+    // Every temperature shown names its layout.
+    QCOMPARE(list->text().contains(QStringLiteral("camdesk built-in layout 1")), sealed);
+    if (turn.isIdentity() && sealed)
+        saveArtifact(&pane, QStringLiteral("livepane-measuring"));
+
+    // The line, placed last, is selected: Delete removes it; the spot, clicked again, moves with the arrows.
+    QTest::keyClick(view, Qt::Key_Delete);
+    QVERIFY(!frame->hasLine());
+    QTest::mouseClick(view, Qt::LeftButton, {}, screenPoint(frame, body));
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(frame->spots(), QVector<QPoint>{body + arrowRightMoves});
+
+    frame->showFrame(nullptr, palette.data());
+    for (const QString& text : frame->measurementTexts())
+        QVERIFY2(text.contains(QStringLiteral("\u2014")) && !text.contains(QStringLiteral("°C")), qPrintable(text));
+    QCOMPARE(pane.findChild<QLabel*>(QStringLiteral("lblMax"))->text(), QStringLiteral("\u2014"));
+    plainView(frame);
+}
+
+// Held, a temperature keeps its colour while the camera's scale moves; without temperatures the hold is a
+// level window on the colour scale.
+void TestLivePane::heldScale()
+{
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    pane.resize(900, 700);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    FrameView* frame = pane.frameView();
+    auto* bar = pane.findChild<ColourBar*>(QStringLiteral("colourBar"));
+    std::array<ushort, 256> palette = ironPalette();
+    // 10.0 °C is level 100 on the first scale (0.0 to 25.5 °C) and level 50 on the second (5.0 to 30.5 °C).
+    auto show = [&](qint16 low, int level) {
+        Frame f;
+        f.scaleLow = low;
+        f.scaleHigh = qint16(low + 255);
+        std::vector<char> r = record(f);
+        r[Km420Frame::PixelOffset] = char(level);
+        pane.setVideoPlat(palette.data());
+        pane.setVideoExtendParam(r.data());
+        return frame->pictureView()->image().pixel(0, 0);
+    };
+    const QRgb first = show(0, 100);
+    QCOMPARE(show(50, 50), ColourBar::rgbOf565(palette[50])); // not held: the camera's own colours
+    show(0, 100);
+    frame->setHoldScale(true);
+    QVERIFY(frame->isHeldInCelsius());
+    QCOMPARE(bar->topLabel(), QStringLiteral("25.5 °C"));
+    QCOMPARE(show(50, 50), first);
+    QCOMPARE(bar->topLabel(), QStringLiteral("25.5 °C"));
+    frame->setHoldScale(false);
+
+    Frame unsealed;
+    unsealed.sealed = false;
+    std::vector<char> r = record(unsealed);
+    pane.setVideoExtendParam(r.data());
+    frame->setHoldScale(true);
+    QVERIFY(!frame->isHeldInCelsius());
+    QVERIFY(bar->windowShown());
+    plainView(frame);
+}
+
+// Tools, turn and markers come back with the next pane, from the user's settings.
+void TestLivePane::viewRestored()
+{
+    {
+        LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+        pane.frameView()->setOrientation(Orientation(180, true));
+        pane.frameView()->setSmooth(true);
+        QVERIFY(pane.frameView()->addSpot(QPoint(3, 4)));
+        QVERIFY(pane.frameView()->addBox(QRect(10, 10, 5, 5)));
+    }
+    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
+    FrameView* frame = pane.frameView();
+    QCOMPARE(frame->orientation(), Orientation(180, true));
+    QVERIFY(frame->isSmooth());
+    QCOMPARE(frame->spots(), QVector<QPoint>{QPoint(3, 4)});
+    QCOMPARE(frame->boxes(), QVector<QRect>{QRect(10, 10, 5, 5)});
+    plainView(frame);
 }
 
 QTEST_MAIN(TestLivePane)
