@@ -322,6 +322,209 @@
     </message>
 </context>
 <context>
+    <name>FrameView</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>The frame holds no temperatures in a known layout.</source>
+        <translation>该帧中没有已知格式的温度。</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>Click the picture to place a spot (up to 8)</source>
+        <translation>单击图像放置一个点（最多 8 个）</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>框</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to place a box (up to 4)</source>
+        <translation>在图像上拖动以放置一个框（最多 4 个）</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>线</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to draw the line of a profile</source>
+        <translation>在图像上拖动，画出一条剖面线</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Remove every spot, box and line</source>
+        <translation>删除所有点、框和线</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>直方图</translation>
+    </message>
+    <message>
+        <source>Show the levels&apos; histogram</source>
+        <translation>显示色阶直方图</translation>
+    </message>
+    <message>
+        <source>Hold scale</source>
+        <translation>锁定色标</translation>
+    </message>
+    <message>
+        <source>Keep the colours fixed while the camera re-ranges</source>
+        <translation>相机调整量程时保持颜色不变</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>Enlarge smoothly instead of by whole pixels</source>
+        <translation>平滑放大，而不是按整像素放大</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter clockwise</source>
+        <translation>将图像顺时针旋转 90 度</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>将图像左右镜像翻转</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>测量值</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>数据格式：</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最高温度：</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最低温度：</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>中心温度：</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>图像测量</translation>
+    </message>
+    <message>
+        <source>No markers: choose Spot, Box or Line and use the picture.</source>
+        <translation>没有标记：请选择“点”、“框”或“线”，然后在图像上操作。</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>热</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>冷</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>S%1: %2</source>
+        <translation>点%1：%2</translation>
+    </message>
+    <message>
+        <source>S%1 %2</source>
+        <translation>点%1 %2</translation>
+    </message>
+    <message>
+        <source>B%1: min %2, max %3, mean %4</source>
+        <translation>框%1：最低 %2，最高 %3，平均 %4</translation>
+    </message>
+    <message>
+        <source>B%1</source>
+        <translation>框%1</translation>
+    </message>
+    <message>
+        <source>Line: %1 pixels, min %2, max %3</source>
+        <translation>线：%1 个像素，最低 %2，最高 %3</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>线</translation>
+    </message>
+    <message>
+        <source>No picture data in this frame.</source>
+        <translation>此帧中没有图像数据。</translation>
+    </message>
+    <message>
+        <source>Levels (0-255) and temperatures from %1:</source>
+        <translation>色阶（0-255）及来自 %1 的温度：</translation>
+    </message>
+    <message>
+        <source>Levels (0-255); no temperatures in this frame.</source>
+        <translation>色阶（0-255）；此帧中没有温度。</translation>
+    </message>
+    <message>
+        <source>Held scale, from %1:</source>
+        <translation>锁定的色标，来自 %1：</translation>
+    </message>
+    <message>
+        <source>the layout held</source>
+        <translation>锁定时的数据格式</translation>
+    </message>
+    <message>
+        <source>Held level window (drag the handles on the colour scale):</source>
+        <translation>锁定的色阶窗口（拖动色标上的手柄）：</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>时间：%1</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>数据格式：%1</translation>
+    </message>
+    <message>
+        <source>Max: %1   Min: %2   Centre: %3</source>
+        <translation>最高温度：%1   最低温度：%2   中心温度：%3</translation>
+    </message>
+    <message>
+        <source>Turned: %1</source>
+        <translation>旋转：%1</translation>
+    </message>
+    <message>
+        <source>Held scale: %1 to %2</source>
+        <translation>锁定的色标：%1 至 %2</translation>
+    </message>
+    <message>
+        <source>Held level window: %1 to %2</source>
+        <translation>锁定的色阶窗口：%1 至 %2</translation>
+    </message>
+    <message>
+        <source>There are no levels to save: the picture came without its frame.</source>
+        <translation>没有可保存的色阶：该图像没有附带其帧。</translation>
+    </message>
+</context>
+<context>
     <name>LayoutsDialog</name>
     <message>
         <source>Layout Profiles</source>
@@ -372,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>LevelChart</name>
+    <message>
+        <source>level</source>
+        <translation>色阶</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>像素</translation>
+    </message>
+    <message>
+        <source>This build of camdesk has no charts.</source>
+        <translation>此版本的 camdesk 不含图表功能。</translation>
+    </message>
+    <message>
+        <source>along the line</source>
+        <translation>沿线位置</translation>
+    </message>
+</context>
+<context>
     <name>LivePane</name>
     <message>
         <source>Waiting for the camera...</source>
@@ -380,22 +602,6 @@
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>测量值</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>最高温度：</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>最低温度：</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>中心温度：</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -486,10 +692,6 @@
         <translation>%1 帧/秒</translation>
     </message>
     <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>No temperatures to watch</source>
         <translation>无可监视的温度</translation>
     </message>
@@ -498,24 +700,12 @@
         <translation>相机未以已知格式报告温度。</translation>
     </message>
     <message>
-        <source>cold</source>
-        <translation>冷</translation>
-    </message>
-    <message>
-        <source>hot</source>
-        <translation>热</translation>
-    </message>
-    <message>
         <source>No history folder is set; choose one in File &gt; Option.</source>
         <translation>未设置历史文件夹；请在 文件 &gt; 选项 中选择。</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>无法创建历史文件夹 %1。</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>数据格式：</translation>
     </message>
     <message>
         <source>A layout profile without proof, for a camera whose frames no profile proves</source>
@@ -719,6 +909,14 @@ What was recorded is kept in %2.</source>
         <source>Find where a camera keeps its readings and build a layout profile</source>
         <translation>查找相机存放读数的位置并创建布局配置文件</translation>
     </message>
+    <message>
+        <source>Annotated PNG, the view as shown (*.png)</source>
+        <translation>带标注的 PNG 图片，即所见的视图 (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV, the levels of every pixel (*.csv)</source>
+        <translation>CSV，每个像素的色阶 (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -780,6 +978,17 @@ What was recorded is kept in %2.</source>
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>没有可保存的图像。</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded as PNG.</source>
+        <translation>无法将图像编码为 PNG。</translation>
+    </message>
+</context>
+<context>
     <name>PlaybackPane</name>
     <message>
         <source>Playback</source>
@@ -792,22 +1001,6 @@ What was recorded is kept in %2.</source>
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>测量值</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>最高温度：</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>最低温度：</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>中心温度：</translation>
     </message>
     <message>
         <source>Frame:</source>
@@ -886,28 +1079,12 @@ What was recorded is kept in %2.</source>
         <translation>录像中没有已知格式的温度。</translation>
     </message>
     <message>
-        <source>hot</source>
-        <translation>热</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>冷</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Damaged frames skipped: %1</source>
         <translation>已跳过的损坏帧：%1</translation>
-    </message>
-    <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>数据格式：</translation>
     </message>
 </context>
 <context>

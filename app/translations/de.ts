@@ -322,6 +322,209 @@
     </message>
 </context>
 <context>
+    <name>FrameView</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>The frame holds no temperatures in a known layout.</source>
+        <translation>Das Bild enthält keine Temperaturen in einem bekannten Format.</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Click the picture to place a spot (up to 8)</source>
+        <translation>Ins Bild klicken, um einen Punkt zu setzen (bis zu 8)</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to place a box (up to 4)</source>
+        <translation>Im Bild ziehen, um einen Bereich zu setzen (bis zu 4)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to draw the line of a profile</source>
+        <translation>Im Bild ziehen, um die Linie eines Profils zu zeichnen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Remove every spot, box and line</source>
+        <translation>Alle Punkte, Bereiche und Linien entfernen</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histogramm</translation>
+    </message>
+    <message>
+        <source>Show the levels&apos; histogram</source>
+        <translation>Das Histogramm der Stufen anzeigen</translation>
+    </message>
+    <message>
+        <source>Hold scale</source>
+        <translation>Skala festhalten</translation>
+    </message>
+    <message>
+        <source>Keep the colours fixed while the camera re-ranges</source>
+        <translation>Die Farben festhalten, während die Kamera ihren Bereich ändert</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Glätten</translation>
+    </message>
+    <message>
+        <source>Enlarge smoothly instead of by whole pixels</source>
+        <translation>Weich vergrößern statt in ganzen Pixeln</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter clockwise</source>
+        <translation>Das Bild eine Vierteldrehung im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Das Bild von links nach rechts spiegeln</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Layout:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Maximum:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Minimum:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Mitte:</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messungen im Bild</translation>
+    </message>
+    <message>
+        <source>No markers: choose Spot, Box or Line and use the picture.</source>
+        <translation>Keine Markierungen: Wählen Sie Punkt, Bereich oder Linie und arbeiten Sie im Bild.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>heiß</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>kalt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>S%1: %2</source>
+        <translation>P%1: %2</translation>
+    </message>
+    <message>
+        <source>S%1 %2</source>
+        <translation>P%1 %2</translation>
+    </message>
+    <message>
+        <source>B%1: min %2, max %3, mean %4</source>
+        <translation>B%1: Min. %2, Max. %3, Mittel %4</translation>
+    </message>
+    <message>
+        <source>B%1</source>
+        <translation>B%1</translation>
+    </message>
+    <message>
+        <source>Line: %1 pixels, min %2, max %3</source>
+        <translation>Linie: %1 Pixel, Min. %2, Max. %3</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>No picture data in this frame.</source>
+        <translation>Dieses Bild enthält keine Bilddaten.</translation>
+    </message>
+    <message>
+        <source>Levels (0-255) and temperatures from %1:</source>
+        <translation>Stufen (0-255) und Temperaturen aus %1:</translation>
+    </message>
+    <message>
+        <source>Levels (0-255); no temperatures in this frame.</source>
+        <translation>Stufen (0-255); keine Temperaturen in diesem Bild.</translation>
+    </message>
+    <message>
+        <source>Held scale, from %1:</source>
+        <translation>Festgehaltene Skala, aus %1:</translation>
+    </message>
+    <message>
+        <source>the layout held</source>
+        <translation>dem festgehaltenen Layout</translation>
+    </message>
+    <message>
+        <source>Held level window (drag the handles on the colour scale):</source>
+        <translation>Festgehaltenes Stufenfenster (die Griffe an der Farbskala ziehen):</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Layout: %1</translation>
+    </message>
+    <message>
+        <source>Max: %1   Min: %2   Centre: %3</source>
+        <translation>Maximum: %1   Minimum: %2   Mitte: %3</translation>
+    </message>
+    <message>
+        <source>Turned: %1</source>
+        <translation>Drehung: %1</translation>
+    </message>
+    <message>
+        <source>Held scale: %1 to %2</source>
+        <translation>Festgehaltene Skala: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Held level window: %1 to %2</source>
+        <translation>Festgehaltenes Stufenfenster: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>There are no levels to save: the picture came without its frame.</source>
+        <translation>Keine Stufen zum Speichern: Das Bild kam ohne seinen Datensatz.</translation>
+    </message>
+</context>
+<context>
     <name>LayoutsDialog</name>
     <message>
         <source>Layout Profiles</source>
@@ -372,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>LevelChart</name>
+    <message>
+        <source>level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>This build of camdesk has no charts.</source>
+        <translation>Diese Version von camdesk hat keine Diagramme.</translation>
+    </message>
+    <message>
+        <source>along the line</source>
+        <translation>entlang der Linie</translation>
+    </message>
+</context>
+<context>
     <name>LivePane</name>
     <message>
         <source>Waiting for the camera...</source>
@@ -380,22 +602,6 @@
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Messwerte</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Maximum:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Minimum:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Mitte:</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -486,10 +692,6 @@
         <translation>%1 fps</translation>
     </message>
     <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>No temperatures to watch</source>
         <translation>Keine Temperaturen zu überwachen</translation>
     </message>
@@ -498,24 +700,12 @@
         <translation>Die Kamera meldet keine Temperaturen in einem bekannten Format.</translation>
     </message>
     <message>
-        <source>cold</source>
-        <translation>kalt</translation>
-    </message>
-    <message>
-        <source>hot</source>
-        <translation>heiß</translation>
-    </message>
-    <message>
         <source>No history folder is set; choose one in File &gt; Option.</source>
         <translation>Kein Ordner für Verlaufsdateien festgelegt; wählen Sie einen unter Datei &gt; Optionen.</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Der Ordner für Verlaufsdateien %1 kann nicht erstellt werden.</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Layout:</translation>
     </message>
     <message>
         <source>A layout profile without proof, for a camera whose frames no profile proves</source>
@@ -719,6 +909,14 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
         <source>Find where a camera keeps its readings and build a layout profile</source>
         <translation>Finden, wo eine Kamera ihre Messwerte ablegt, und ein Layout-Profil erstellen</translation>
     </message>
+    <message>
+        <source>Annotated PNG, the view as shown (*.png)</source>
+        <translation>PNG mit Anmerkungen, die Ansicht wie angezeigt (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV, the levels of every pixel (*.csv)</source>
+        <translation>CSV, die Stufen aller Pixel (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -780,6 +978,17 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded as PNG.</source>
+        <translation>Das Bild kann nicht als PNG kodiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>PlaybackPane</name>
     <message>
         <source>Playback</source>
@@ -792,22 +1001,6 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Messwerte</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Maximum:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Minimum:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Mitte:</translation>
     </message>
     <message>
         <source>Frame:</source>
@@ -886,28 +1079,12 @@ Das bis dahin Aufgezeichnete ist in %2 gespeichert.</translation>
         <translation>Die Aufzeichnung enthält keine Temperaturen in einem bekannten Format.</translation>
     </message>
     <message>
-        <source>hot</source>
-        <translation>heiß</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>kalt</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Damaged frames skipped: %1</source>
         <translation>Übersprungene beschädigte Bilder: %1</translation>
-    </message>
-    <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Layout:</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,209 @@
     </message>
 </context>
 <context>
+    <name>FrameView</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>The frame holds no temperatures in a known layout.</source>
+        <translation>El fotograma no contiene temperaturas en un formato conocido.</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Click the picture to place a spot (up to 8)</source>
+        <translation>Hacer clic en la imagen para colocar un punto (hasta 8)</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Recuadro</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to place a box (up to 4)</source>
+        <translation>Arrastrar sobre la imagen para colocar un recuadro (hasta 4)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to draw the line of a profile</source>
+        <translation>Arrastrar sobre la imagen para trazar la línea de un perfil</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Remove every spot, box and line</source>
+        <translation>Quitar todos los puntos, recuadros y líneas</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histograma</translation>
+    </message>
+    <message>
+        <source>Show the levels&apos; histogram</source>
+        <translation>Mostrar el histograma de los niveles</translation>
+    </message>
+    <message>
+        <source>Hold scale</source>
+        <translation>Fijar escala</translation>
+    </message>
+    <message>
+        <source>Keep the colours fixed while the camera re-ranges</source>
+        <translation>Mantener fijos los colores mientras la cámara cambia de rango</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suavizar</translation>
+    </message>
+    <message>
+        <source>Enlarge smoothly instead of by whole pixels</source>
+        <translation>Ampliar de forma suave en lugar de por píxeles enteros</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter clockwise</source>
+        <translation>Girar la imagen un cuarto de vuelta en el sentido de las agujas del reloj</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Reflejar</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Reflejar la imagen de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Disposición:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Máxima:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Mínima:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centro:</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Medidas en la imagen</translation>
+    </message>
+    <message>
+        <source>No markers: choose Spot, Box or Line and use the picture.</source>
+        <translation>No hay marcadores: elija Punto, Recuadro o Línea y use la imagen.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caliente</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>frío</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>S%1: %2</source>
+        <translation>P%1: %2</translation>
+    </message>
+    <message>
+        <source>S%1 %2</source>
+        <translation>P%1 %2</translation>
+    </message>
+    <message>
+        <source>B%1: min %2, max %3, mean %4</source>
+        <translation>R%1: mín. %2, máx. %3, media %4</translation>
+    </message>
+    <message>
+        <source>B%1</source>
+        <translation>R%1</translation>
+    </message>
+    <message>
+        <source>Line: %1 pixels, min %2, max %3</source>
+        <translation>Línea: %1 píxeles, mín. %2, máx. %3</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>No picture data in this frame.</source>
+        <translation>Este fotograma no contiene datos de imagen.</translation>
+    </message>
+    <message>
+        <source>Levels (0-255) and temperatures from %1:</source>
+        <translation>Niveles (0-255) y temperaturas de %1:</translation>
+    </message>
+    <message>
+        <source>Levels (0-255); no temperatures in this frame.</source>
+        <translation>Niveles (0-255); no hay temperaturas en este fotograma.</translation>
+    </message>
+    <message>
+        <source>Held scale, from %1:</source>
+        <translation>Escala fija, de %1:</translation>
+    </message>
+    <message>
+        <source>the layout held</source>
+        <translation>la disposición fijada</translation>
+    </message>
+    <message>
+        <source>Held level window (drag the handles on the colour scale):</source>
+        <translation>Ventana de niveles fija (arrastre los tiradores de la escala de colores):</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Disposición: %1</translation>
+    </message>
+    <message>
+        <source>Max: %1   Min: %2   Centre: %3</source>
+        <translation>Máxima: %1   Mínima: %2   Centro: %3</translation>
+    </message>
+    <message>
+        <source>Turned: %1</source>
+        <translation>Rotación: %1</translation>
+    </message>
+    <message>
+        <source>Held scale: %1 to %2</source>
+        <translation>Escala fija: %1 a %2</translation>
+    </message>
+    <message>
+        <source>Held level window: %1 to %2</source>
+        <translation>Ventana de niveles fija: %1 a %2</translation>
+    </message>
+    <message>
+        <source>There are no levels to save: the picture came without its frame.</source>
+        <translation>No hay niveles que guardar: la imagen llegó sin su fotograma.</translation>
+    </message>
+</context>
+<context>
     <name>LayoutsDialog</name>
     <message>
         <source>Layout Profiles</source>
@@ -372,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>LevelChart</name>
+    <message>
+        <source>level</source>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>píxeles</translation>
+    </message>
+    <message>
+        <source>This build of camdesk has no charts.</source>
+        <translation>Esta compilación de camdesk no tiene gráficos.</translation>
+    </message>
+    <message>
+        <source>along the line</source>
+        <translation>a lo largo de la línea</translation>
+    </message>
+</context>
+<context>
     <name>LivePane</name>
     <message>
         <source>Waiting for the camera...</source>
@@ -380,22 +602,6 @@
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Mediciones</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Máxima:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Mínima:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Centro:</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -486,10 +692,6 @@
         <translation>%1 fps</translation>
     </message>
     <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>No temperatures to watch</source>
         <translation>No hay temperaturas que vigilar</translation>
     </message>
@@ -498,24 +700,12 @@
         <translation>La cámara no informa temperaturas en un formato conocido.</translation>
     </message>
     <message>
-        <source>cold</source>
-        <translation>frío</translation>
-    </message>
-    <message>
-        <source>hot</source>
-        <translation>caliente</translation>
-    </message>
-    <message>
         <source>No history folder is set; choose one in File &gt; Option.</source>
         <translation>No hay ninguna carpeta del historial; elija una en Archivo &gt; Opciones.</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>No se puede crear la carpeta del historial %1.</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Disposición:</translation>
     </message>
     <message>
         <source>A layout profile without proof, for a camera whose frames no profile proves</source>
@@ -719,6 +909,14 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
         <source>Find where a camera keeps its readings and build a layout profile</source>
         <translation>Encontrar dónde guarda una cámara sus lecturas y crear un perfil de disposición</translation>
     </message>
+    <message>
+        <source>Annotated PNG, the view as shown (*.png)</source>
+        <translation>PNG anotado, la vista tal como se muestra (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV, the levels of every pixel (*.csv)</source>
+        <translation>CSV, los niveles de cada píxel (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -780,6 +978,17 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>No hay ninguna imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded as PNG.</source>
+        <translation>La imagen no se puede codificar como PNG.</translation>
+    </message>
+</context>
+<context>
     <name>PlaybackPane</name>
     <message>
         <source>Playback</source>
@@ -792,22 +1001,6 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Mediciones</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Máxima:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Mínima:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Centro:</translation>
     </message>
     <message>
         <source>Frame:</source>
@@ -886,28 +1079,12 @@ Lo grabado hasta ese momento se conserva en %2.</translation>
         <translation>La grabación no contiene temperaturas en un formato conocido.</translation>
     </message>
     <message>
-        <source>hot</source>
-        <translation>caliente</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>frío</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Damaged frames skipped: %1</source>
         <translation>Fotogramas dañados omitidos: %1</translation>
-    </message>
-    <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Disposición:</translation>
     </message>
 </context>
 <context>

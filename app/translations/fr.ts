@@ -322,6 +322,209 @@
     </message>
 </context>
 <context>
+    <name>FrameView</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>The frame holds no temperatures in a known layout.</source>
+        <translation>L&apos;image ne contient aucune température dans un format connu.</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Click the picture to place a spot (up to 8)</source>
+        <translation>Cliquer sur l&apos;image pour placer un point (jusqu&apos;à 8)</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to place a box (up to 4)</source>
+        <translation>Faire glisser sur l&apos;image pour placer une zone (jusqu&apos;à 4)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to draw the line of a profile</source>
+        <translation>Faire glisser sur l&apos;image pour tracer la ligne d&apos;un profil</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Remove every spot, box and line</source>
+        <translation>Retirer tous les points, zones et lignes</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histogramme</translation>
+    </message>
+    <message>
+        <source>Show the levels&apos; histogram</source>
+        <translation>Afficher l&apos;histogramme des niveaux</translation>
+    </message>
+    <message>
+        <source>Hold scale</source>
+        <translation>Figer l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Keep the colours fixed while the camera re-ranges</source>
+        <translation>Garder les couleurs fixes pendant que la caméra change de plage</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Lisser</translation>
+    </message>
+    <message>
+        <source>Enlarge smoothly instead of by whole pixels</source>
+        <translation>Agrandir en douceur plutôt que par pixels entiers</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Pivoter</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter clockwise</source>
+        <translation>Faire pivoter l&apos;image d&apos;un quart de tour dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Inverser l&apos;image de gauche à droite</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Disposition :</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Max&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Min&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>No markers: choose Spot, Box or Line and use the picture.</source>
+        <translation>Aucun repère&#xa0;: choisissez Point, Zone ou Ligne et utilisez l&apos;image.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>chaud</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>froid</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>S%1: %2</source>
+        <translation>P%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>S%1 %2</source>
+        <translation>P%1 %2</translation>
+    </message>
+    <message>
+        <source>B%1: min %2, max %3, mean %4</source>
+        <translation>Z%1&#xa0;: min %2, max %3, moyenne %4</translation>
+    </message>
+    <message>
+        <source>B%1</source>
+        <translation>Z%1</translation>
+    </message>
+    <message>
+        <source>Line: %1 pixels, min %2, max %3</source>
+        <translation>Ligne&#xa0;: %1 pixels, min %2, max %3</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>No picture data in this frame.</source>
+        <translation>Cette image ne contient pas de données de pixels.</translation>
+    </message>
+    <message>
+        <source>Levels (0-255) and temperatures from %1:</source>
+        <translation>Niveaux (0-255) et températures selon %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Levels (0-255); no temperatures in this frame.</source>
+        <translation>Niveaux (0-255)&#xa0;; aucune température dans cette image.</translation>
+    </message>
+    <message>
+        <source>Held scale, from %1:</source>
+        <translation>Échelle figée, selon %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>the layout held</source>
+        <translation>la disposition figée</translation>
+    </message>
+    <message>
+        <source>Held level window (drag the handles on the colour scale):</source>
+        <translation>Fenêtre de niveaux figée (faites glisser les poignées de l&apos;échelle des couleurs)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Disposition : %1</translation>
+    </message>
+    <message>
+        <source>Max: %1   Min: %2   Centre: %3</source>
+        <translation>Max&#xa0;: %1   Min&#xa0;: %2   Centre&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Turned: %1</source>
+        <translation>Rotation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Held scale: %1 to %2</source>
+        <translation>Échelle figée&#xa0;: %1 à %2</translation>
+    </message>
+    <message>
+        <source>Held level window: %1 to %2</source>
+        <translation>Fenêtre de niveaux figée&#xa0;: %1 à %2</translation>
+    </message>
+    <message>
+        <source>There are no levels to save: the picture came without its frame.</source>
+        <translation>Aucun niveau à enregistrer&#xa0;: l&apos;image est arrivée sans ses données brutes.</translation>
+    </message>
+</context>
+<context>
     <name>LayoutsDialog</name>
     <message>
         <source>Layout Profiles</source>
@@ -372,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>LevelChart</name>
+    <message>
+        <source>level</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>This build of camdesk has no charts.</source>
+        <translation>Cette version de camdesk ne contient pas de graphiques.</translation>
+    </message>
+    <message>
+        <source>along the line</source>
+        <translation>le long de la ligne</translation>
+    </message>
+</context>
+<context>
     <name>LivePane</name>
     <message>
         <source>Waiting for the camera...</source>
@@ -380,22 +602,6 @@
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Mesures</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Max&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Min&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Centre&#xa0;:</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -486,10 +692,6 @@
         <translation>%1 i/s</translation>
     </message>
     <message>
-        <source>%1 °C</source>
-        <translation>%1&#xa0;°C</translation>
-    </message>
-    <message>
         <source>No temperatures to watch</source>
         <translation>Aucune température à surveiller</translation>
     </message>
@@ -498,24 +700,12 @@
         <translation>La caméra ne fournit aucune température dans un format connu.</translation>
     </message>
     <message>
-        <source>cold</source>
-        <translation>froid</translation>
-    </message>
-    <message>
-        <source>hot</source>
-        <translation>chaud</translation>
-    </message>
-    <message>
         <source>No history folder is set; choose one in File &gt; Option.</source>
         <translation>Aucun dossier de l&apos;historique n&apos;est défini&#xa0;; choisissez-en un dans Fichier &gt; Options.</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Impossible de créer le dossier de l&apos;historique %1.</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Disposition :</translation>
     </message>
     <message>
         <source>A layout profile without proof, for a camera whose frames no profile proves</source>
@@ -719,6 +909,14 @@ Ce qui a été enregistré est conservé dans %2.</translation>
         <source>Find where a camera keeps its readings and build a layout profile</source>
         <translation>Trouver où une caméra range ses relevés et créer un profil de disposition</translation>
     </message>
+    <message>
+        <source>Annotated PNG, the view as shown (*.png)</source>
+        <translation>PNG annoté, la vue telle qu&apos;affichée (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV, the levels of every pixel (*.csv)</source>
+        <translation>CSV, les niveaux de chaque pixel (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -780,6 +978,17 @@ Ce qui a été enregistré est conservé dans %2.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Il n&apos;y a aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded as PNG.</source>
+        <translation>L&apos;image ne peut pas être encodée en PNG.</translation>
+    </message>
+</context>
+<context>
     <name>PlaybackPane</name>
     <message>
         <source>Playback</source>
@@ -792,22 +1001,6 @@ Ce qui a été enregistré est conservé dans %2.</translation>
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Mesures</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Max&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Min&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Centre&#xa0;:</translation>
     </message>
     <message>
         <source>Frame:</source>
@@ -886,28 +1079,12 @@ Ce qui a été enregistré est conservé dans %2.</translation>
         <translation>L&apos;enregistrement ne contient aucune température dans un format connu.</translation>
     </message>
     <message>
-        <source>hot</source>
-        <translation>chaud</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>froid</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Damaged frames skipped: %1</source>
         <translation>Images endommagées ignorées&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 °C</source>
-        <translation>%1&#xa0;°C</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Disposition :</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,209 @@
     </message>
 </context>
 <context>
+    <name>FrameView</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>The frame holds no temperatures in a known layout.</source>
+        <translation>Il fotogramma non contiene temperature in un formato noto.</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Click the picture to place a spot (up to 8)</source>
+        <translation>Fai clic sull&apos;immagine per posizionare un punto (fino a 8)</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to place a box (up to 4)</source>
+        <translation>Trascina sull&apos;immagine per posizionare un&apos;area (fino a 4)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to draw the line of a profile</source>
+        <translation>Trascina sull&apos;immagine per tracciare la linea di un profilo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Remove every spot, box and line</source>
+        <translation>Rimuovi tutti i punti, le aree e le linee</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Istogramma</translation>
+    </message>
+    <message>
+        <source>Show the levels&apos; histogram</source>
+        <translation>Mostra l&apos;istogramma dei livelli</translation>
+    </message>
+    <message>
+        <source>Hold scale</source>
+        <translation>Blocca scala</translation>
+    </message>
+    <message>
+        <source>Keep the colours fixed while the camera re-ranges</source>
+        <translation>Mantieni fissi i colori mentre la termocamera cambia intervallo</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Smussa</translation>
+    </message>
+    <message>
+        <source>Enlarge smoothly instead of by whole pixels</source>
+        <translation>Ingrandisci in modo uniforme invece che per pixel interi</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter clockwise</source>
+        <translation>Ruota l&apos;immagine di un quarto di giro in senso orario</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Ribalta</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Ribalta l&apos;immagine da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Layout:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Massima:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Minima:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centro:</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Misure sull&apos;immagine</translation>
+    </message>
+    <message>
+        <source>No markers: choose Spot, Box or Line and use the picture.</source>
+        <translation>Nessun marcatore: scegli Punto, Area o Linea e usa l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caldo</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>freddo</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>S%1: %2</source>
+        <translation>P%1: %2</translation>
+    </message>
+    <message>
+        <source>S%1 %2</source>
+        <translation>P%1 %2</translation>
+    </message>
+    <message>
+        <source>B%1: min %2, max %3, mean %4</source>
+        <translation>A%1: min %2, max %3, media %4</translation>
+    </message>
+    <message>
+        <source>B%1</source>
+        <translation>A%1</translation>
+    </message>
+    <message>
+        <source>Line: %1 pixels, min %2, max %3</source>
+        <translation>Linea: %1 pixel, min %2, max %3</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>No picture data in this frame.</source>
+        <translation>Nessun dato di immagine in questo fotogramma.</translation>
+    </message>
+    <message>
+        <source>Levels (0-255) and temperatures from %1:</source>
+        <translation>Livelli (0-255) e temperature secondo %1:</translation>
+    </message>
+    <message>
+        <source>Levels (0-255); no temperatures in this frame.</source>
+        <translation>Livelli (0-255); nessuna temperatura in questo fotogramma.</translation>
+    </message>
+    <message>
+        <source>Held scale, from %1:</source>
+        <translation>Scala bloccata, secondo %1:</translation>
+    </message>
+    <message>
+        <source>the layout held</source>
+        <translation>il layout bloccato</translation>
+    </message>
+    <message>
+        <source>Held level window (drag the handles on the colour scale):</source>
+        <translation>Finestra di livelli bloccata (trascina le maniglie sulla scala dei colori):</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Layout: %1</translation>
+    </message>
+    <message>
+        <source>Max: %1   Min: %2   Centre: %3</source>
+        <translation>Massima: %1   Minima: %2   Centro: %3</translation>
+    </message>
+    <message>
+        <source>Turned: %1</source>
+        <translation>Rotazione: %1</translation>
+    </message>
+    <message>
+        <source>Held scale: %1 to %2</source>
+        <translation>Scala bloccata: da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Held level window: %1 to %2</source>
+        <translation>Finestra di livelli bloccata: da %1 a %2</translation>
+    </message>
+    <message>
+        <source>There are no levels to save: the picture came without its frame.</source>
+        <translation>Nessun livello da salvare: l&apos;immagine è arrivata senza il suo fotogramma.</translation>
+    </message>
+</context>
+<context>
     <name>LayoutsDialog</name>
     <message>
         <source>Layout Profiles</source>
@@ -372,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>LevelChart</name>
+    <message>
+        <source>level</source>
+        <translation>livello</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixel</translation>
+    </message>
+    <message>
+        <source>This build of camdesk has no charts.</source>
+        <translation>Questa build di camdesk non include grafici.</translation>
+    </message>
+    <message>
+        <source>along the line</source>
+        <translation>lungo la linea</translation>
+    </message>
+</context>
+<context>
     <name>LivePane</name>
     <message>
         <source>Waiting for the camera...</source>
@@ -380,22 +602,6 @@
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Misure</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Massima:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Minima:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Centro:</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -486,10 +692,6 @@
         <translation>%1 fps</translation>
     </message>
     <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>No temperatures to watch</source>
         <translation>Nessuna temperatura da sorvegliare</translation>
     </message>
@@ -498,24 +700,12 @@
         <translation>La termocamera non fornisce temperature in un formato noto.</translation>
     </message>
     <message>
-        <source>cold</source>
-        <translation>freddo</translation>
-    </message>
-    <message>
-        <source>hot</source>
-        <translation>caldo</translation>
-    </message>
-    <message>
         <source>No history folder is set; choose one in File &gt; Option.</source>
         <translation>Nessuna cartella dello storico impostata; sceglierne una in File &gt; Opzioni.</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Impossibile creare la cartella dello storico %1.</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Layout:</translation>
     </message>
     <message>
         <source>A layout profile without proof, for a camera whose frames no profile proves</source>
@@ -719,6 +909,14 @@ Quanto registrato finora è conservato in %2.</translation>
         <source>Find where a camera keeps its readings and build a layout profile</source>
         <translation>Trovare dove una fotocamera tiene le sue letture e creare un profilo di layout</translation>
     </message>
+    <message>
+        <source>Annotated PNG, the view as shown (*.png)</source>
+        <translation>PNG annotato, la vista così come è mostrata (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV, the levels of every pixel (*.csv)</source>
+        <translation>CSV, i livelli di ogni pixel (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -780,6 +978,17 @@ Quanto registrato finora è conservato in %2.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Non c&apos;è alcuna immagine da salvare.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded as PNG.</source>
+        <translation>Impossibile codificare l&apos;immagine come PNG.</translation>
+    </message>
+</context>
+<context>
     <name>PlaybackPane</name>
     <message>
         <source>Playback</source>
@@ -792,22 +1001,6 @@ Quanto registrato finora è conservato in %2.</translation>
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Misure</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Massima:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Minima:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Centro:</translation>
     </message>
     <message>
         <source>Frame:</source>
@@ -886,28 +1079,12 @@ Quanto registrato finora è conservato in %2.</translation>
         <translation>La registrazione non contiene temperature in un formato noto.</translation>
     </message>
     <message>
-        <source>hot</source>
-        <translation>caldo</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>freddo</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Damaged frames skipped: %1</source>
         <translation>Fotogrammi danneggiati saltati: %1</translation>
-    </message>
-    <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Layout:</translation>
     </message>
 </context>
 <context>

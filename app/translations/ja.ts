@@ -322,6 +322,209 @@
     </message>
 </context>
 <context>
+    <name>FrameView</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>The frame holds no temperatures in a known layout.</source>
+        <translation>このフレームには既知の形式の温度がありません。</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>スポット</translation>
+    </message>
+    <message>
+        <source>Click the picture to place a spot (up to 8)</source>
+        <translation>画像をクリックしてスポットを置きます（最大 8 個）</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>ボックス</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to place a box (up to 4)</source>
+        <translation>画像上をドラッグしてボックスを置きます（最大 4 個）</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>ライン</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to draw the line of a profile</source>
+        <translation>画像上をドラッグして、ラインプロファイルの線を引きます</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Remove every spot, box and line</source>
+        <translation>すべてのスポット、ボックス、ラインを削除します</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>ヒストグラム</translation>
+    </message>
+    <message>
+        <source>Show the levels&apos; histogram</source>
+        <translation>レベルのヒストグラムを表示します</translation>
+    </message>
+    <message>
+        <source>Hold scale</source>
+        <translation>スケール固定</translation>
+    </message>
+    <message>
+        <source>Keep the colours fixed while the camera re-ranges</source>
+        <translation>カメラがレンジを変えても色を固定します</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>スムーズ</translation>
+    </message>
+    <message>
+        <source>Enlarge smoothly instead of by whole pixels</source>
+        <translation>ピクセル単位ではなく滑らかに拡大します</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter clockwise</source>
+        <translation>画像を時計回りに 90 度回転します</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>画像を左右反転します</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>測定値</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>レイアウト:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最高温度：</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最低温度：</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>中心温度：</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>画像の計測</translation>
+    </message>
+    <message>
+        <source>No markers: choose Spot, Box or Line and use the picture.</source>
+        <translation>マーカーがありません。スポット、ボックス、ラインのいずれかを選び、画像上で操作してください。</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>高温</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>低温</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>S%1: %2</source>
+        <translation>S%1: %2</translation>
+    </message>
+    <message>
+        <source>S%1 %2</source>
+        <translation>S%1 %2</translation>
+    </message>
+    <message>
+        <source>B%1: min %2, max %3, mean %4</source>
+        <translation>B%1: 最小 %2、最大 %3、平均 %4</translation>
+    </message>
+    <message>
+        <source>B%1</source>
+        <translation>B%1</translation>
+    </message>
+    <message>
+        <source>Line: %1 pixels, min %2, max %3</source>
+        <translation>ライン: %1 ピクセル、最小 %2、最大 %3</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>No picture data in this frame.</source>
+        <translation>このフレームには画像データがありません。</translation>
+    </message>
+    <message>
+        <source>Levels (0-255) and temperatures from %1:</source>
+        <translation>レベル（0-255）と %1 による温度:</translation>
+    </message>
+    <message>
+        <source>Levels (0-255); no temperatures in this frame.</source>
+        <translation>レベル（0-255）。このフレームには温度がありません。</translation>
+    </message>
+    <message>
+        <source>Held scale, from %1:</source>
+        <translation>固定したスケール（%1 による）:</translation>
+    </message>
+    <message>
+        <source>the layout held</source>
+        <translation>固定時のレイアウト</translation>
+    </message>
+    <message>
+        <source>Held level window (drag the handles on the colour scale):</source>
+        <translation>固定したレベル範囲（カラースケールのハンドルをドラッグ）:</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>時間：%1</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>レイアウト: %1</translation>
+    </message>
+    <message>
+        <source>Max: %1   Min: %2   Centre: %3</source>
+        <translation>最高温度：%1   最低温度：%2   中心温度：%3</translation>
+    </message>
+    <message>
+        <source>Turned: %1</source>
+        <translation>回転：%1</translation>
+    </message>
+    <message>
+        <source>Held scale: %1 to %2</source>
+        <translation>固定したスケール：%1 ～ %2</translation>
+    </message>
+    <message>
+        <source>Held level window: %1 to %2</source>
+        <translation>固定したレベル範囲：%1 ～ %2</translation>
+    </message>
+    <message>
+        <source>There are no levels to save: the picture came without its frame.</source>
+        <translation>保存するレベルがありません。画像がフレームなしで届きました。</translation>
+    </message>
+</context>
+<context>
     <name>LayoutsDialog</name>
     <message>
         <source>Layout Profiles</source>
@@ -372,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>LevelChart</name>
+    <message>
+        <source>level</source>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>ピクセル</translation>
+    </message>
+    <message>
+        <source>This build of camdesk has no charts.</source>
+        <translation>この camdesk のビルドにはグラフ機能がありません。</translation>
+    </message>
+    <message>
+        <source>along the line</source>
+        <translation>ライン上の位置</translation>
+    </message>
+</context>
+<context>
     <name>LivePane</name>
     <message>
         <source>Waiting for the camera...</source>
@@ -380,22 +602,6 @@
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>測定値</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>最高温度：</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>最低温度：</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>中心温度：</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -486,10 +692,6 @@
         <translation>%1 fps</translation>
     </message>
     <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>No temperatures to watch</source>
         <translation>監視できる温度がありません</translation>
     </message>
@@ -498,24 +700,12 @@
         <translation>カメラは既知の形式で温度を報告していません。</translation>
     </message>
     <message>
-        <source>cold</source>
-        <translation>低温</translation>
-    </message>
-    <message>
-        <source>hot</source>
-        <translation>高温</translation>
-    </message>
-    <message>
         <source>No history folder is set; choose one in File &gt; Option.</source>
         <translation>履歴フォルダーが設定されていません。ファイル &gt; オプション で選んでください。</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>履歴フォルダー %1 を作成できません。</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>レイアウト:</translation>
     </message>
     <message>
         <source>A layout profile without proof, for a camera whose frames no profile proves</source>
@@ -719,6 +909,14 @@ What was recorded is kept in %2.</source>
         <source>Find where a camera keeps its readings and build a layout profile</source>
         <translation>カメラが読み取り値を置く場所を探し、レイアウトプロファイルを作成します</translation>
     </message>
+    <message>
+        <source>Annotated PNG, the view as shown (*.png)</source>
+        <translation>注釈付き PNG、表示どおりのビュー (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV, the levels of every pixel (*.csv)</source>
+        <translation>CSV、全ピクセルのレベル (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -780,6 +978,17 @@ What was recorded is kept in %2.</source>
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>保存する画像がありません。</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded as PNG.</source>
+        <translation>画像を PNG としてエンコードできません。</translation>
+    </message>
+</context>
+<context>
     <name>PlaybackPane</name>
     <message>
         <source>Playback</source>
@@ -792,22 +1001,6 @@ What was recorded is kept in %2.</source>
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>測定値</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>最高温度：</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>最低温度：</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>中心温度：</translation>
     </message>
     <message>
         <source>Frame:</source>
@@ -886,28 +1079,12 @@ What was recorded is kept in %2.</source>
         <translation>録画には既知の形式の温度がありません。</translation>
     </message>
     <message>
-        <source>hot</source>
-        <translation>高温</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>低温</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Damaged frames skipped: %1</source>
         <translation>スキップした破損フレーム：%1</translation>
-    </message>
-    <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>レイアウト:</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,209 @@
     </message>
 </context>
 <context>
+    <name>FrameView</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>The frame holds no temperatures in a known layout.</source>
+        <translation>Кадр не содержит температур в известном формате.</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Точка</translation>
+    </message>
+    <message>
+        <source>Click the picture to place a spot (up to 8)</source>
+        <translation>Поставить точку щелчком по изображению (до 8)</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Область</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to place a box (up to 4)</source>
+        <translation>Задать область, протянув мышь по изображению (до 4)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>Drag on the picture to draw the line of a profile</source>
+        <translation>Провести линию профиля, протянув мышь по изображению</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Remove every spot, box and line</source>
+        <translation>Удалить все точки, области и линии</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Гистограмма</translation>
+    </message>
+    <message>
+        <source>Show the levels&apos; histogram</source>
+        <translation>Показать гистограмму уровней</translation>
+    </message>
+    <message>
+        <source>Hold scale</source>
+        <translation>Зафиксировать шкалу</translation>
+    </message>
+    <message>
+        <source>Keep the colours fixed while the camera re-ranges</source>
+        <translation>Сохранять цвета неизменными, пока камера меняет диапазон</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Сглаживание</translation>
+    </message>
+    <message>
+        <source>Enlarge smoothly instead of by whole pixels</source>
+        <translation>Увеличивать плавно, а не целыми пикселями</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter clockwise</source>
+        <translation>Повернуть изображение на четверть оборота по часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Отразить</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Отразить изображение слева направо</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Показания</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Разметка:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Максимум:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Минимум:</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Центр:</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Измерения на изображении</translation>
+    </message>
+    <message>
+        <source>No markers: choose Spot, Box or Line and use the picture.</source>
+        <translation>Нет меток: выберите «Точка», «Область» или «Линия» и работайте с изображением.</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>горячо</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>холодно</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>S%1: %2</source>
+        <translation>Т%1: %2</translation>
+    </message>
+    <message>
+        <source>S%1 %2</source>
+        <translation>Т%1 %2</translation>
+    </message>
+    <message>
+        <source>B%1: min %2, max %3, mean %4</source>
+        <translation>О%1: мин. %2, макс. %3, сред. %4</translation>
+    </message>
+    <message>
+        <source>B%1</source>
+        <translation>О%1</translation>
+    </message>
+    <message>
+        <source>Line: %1 pixels, min %2, max %3</source>
+        <translation>Линия: %1 пикс., мин. %2, макс. %3</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>Л</translation>
+    </message>
+    <message>
+        <source>No picture data in this frame.</source>
+        <translation>В этом кадре нет данных изображения.</translation>
+    </message>
+    <message>
+        <source>Levels (0-255) and temperatures from %1:</source>
+        <translation>Уровни (0-255) и температуры по %1:</translation>
+    </message>
+    <message>
+        <source>Levels (0-255); no temperatures in this frame.</source>
+        <translation>Уровни (0-255); температур в этом кадре нет.</translation>
+    </message>
+    <message>
+        <source>Held scale, from %1:</source>
+        <translation>Зафиксированная шкала, по %1:</translation>
+    </message>
+    <message>
+        <source>the layout held</source>
+        <translation>зафиксированной разметке</translation>
+    </message>
+    <message>
+        <source>Held level window (drag the handles on the colour scale):</source>
+        <translation>Зафиксированное окно уровней (перетащите ползунки на цветовой шкале):</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Время: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Разметка: %1</translation>
+    </message>
+    <message>
+        <source>Max: %1   Min: %2   Centre: %3</source>
+        <translation>Максимум: %1   Минимум: %2   Центр: %3</translation>
+    </message>
+    <message>
+        <source>Turned: %1</source>
+        <translation>Поворот: %1</translation>
+    </message>
+    <message>
+        <source>Held scale: %1 to %2</source>
+        <translation>Зафиксированная шкала: от %1 до %2</translation>
+    </message>
+    <message>
+        <source>Held level window: %1 to %2</source>
+        <translation>Зафиксированное окно уровней: от %1 до %2</translation>
+    </message>
+    <message>
+        <source>There are no levels to save: the picture came without its frame.</source>
+        <translation>Нет уровней для сохранения: изображение пришло без своего кадра.</translation>
+    </message>
+</context>
+<context>
     <name>LayoutsDialog</name>
     <message>
         <source>Layout Profiles</source>
@@ -372,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>LevelChart</name>
+    <message>
+        <source>level</source>
+        <translation>уровень</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>пиксели</translation>
+    </message>
+    <message>
+        <source>This build of camdesk has no charts.</source>
+        <translation>Эта сборка camdesk не содержит графиков.</translation>
+    </message>
+    <message>
+        <source>along the line</source>
+        <translation>вдоль линии</translation>
+    </message>
+</context>
+<context>
     <name>LivePane</name>
     <message>
         <source>Waiting for the camera...</source>
@@ -380,22 +602,6 @@
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Показания</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Максимум:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Минимум:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Центр:</translation>
     </message>
     <message>
         <source>Frame rate:</source>
@@ -486,10 +692,6 @@
         <translation>%1 кадр/с</translation>
     </message>
     <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
         <source>No temperatures to watch</source>
         <translation>Нет температур для контроля</translation>
     </message>
@@ -498,24 +700,12 @@
         <translation>Камера не передаёт температуры в известном формате.</translation>
     </message>
     <message>
-        <source>cold</source>
-        <translation>холодно</translation>
-    </message>
-    <message>
-        <source>hot</source>
-        <translation>горячо</translation>
-    </message>
-    <message>
         <source>No history folder is set; choose one in File &gt; Option.</source>
         <translation>Папка истории не задана; выберите её в меню Файл &gt; Параметры.</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be created.</source>
         <translation>Не удаётся создать папку истории %1.</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Разметка:</translation>
     </message>
     <message>
         <source>A layout profile without proof, for a camera whose frames no profile proves</source>
@@ -719,6 +909,14 @@ What was recorded is kept in %2.</source>
         <source>Find where a camera keeps its readings and build a layout profile</source>
         <translation>Найти, где камера хранит показания, и создать профиль раскладки</translation>
     </message>
+    <message>
+        <source>Annotated PNG, the view as shown (*.png)</source>
+        <translation>PNG с пометками, вид как на экране (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV, the levels of every pixel (*.csv)</source>
+        <translation>CSV, уровни каждого пикселя (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>OptionDialog</name>
@@ -780,6 +978,17 @@ What was recorded is kept in %2.</source>
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Нет изображения для сохранения.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded as PNG.</source>
+        <translation>Изображение нельзя закодировать в PNG.</translation>
+    </message>
+</context>
+<context>
     <name>PlaybackPane</name>
     <message>
         <source>Playback</source>
@@ -792,22 +1001,6 @@ What was recorded is kept in %2.</source>
     <message>
         <source>--</source>
         <translation>--</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Показания</translation>
-    </message>
-    <message>
-        <source>Max:</source>
-        <translation>Максимум:</translation>
-    </message>
-    <message>
-        <source>Min:</source>
-        <translation>Минимум:</translation>
-    </message>
-    <message>
-        <source>Centre:</source>
-        <translation>Центр:</translation>
     </message>
     <message>
         <source>Frame:</source>
@@ -886,28 +1079,12 @@ What was recorded is kept in %2.</source>
         <translation>Запись не содержит температур в известном формате.</translation>
     </message>
     <message>
-        <source>hot</source>
-        <translation>горячо</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>холодно</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Damaged frames skipped: %1</source>
         <translation>Пропущено повреждённых кадров: %1</translation>
-    </message>
-    <message>
-        <source>%1 °C</source>
-        <translation>%1 °C</translation>
-    </message>
-    <message>
-        <source>Layout:</source>
-        <translation>Разметка:</translation>
     </message>
 </context>
 <context>
