@@ -91,7 +91,8 @@ function(camdesk_library name)
 endfunction()
 
 # camdesk_test(<name> SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])
-# One QTest executable registered with CTest, run headless.
+# One QTest executable registered with CTest, run headless, with a settings folder of its own: what the user
+# set up for their own camdesk never reaches a test.
 function(camdesk_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -105,6 +106,6 @@ function(camdesk_test name)
     endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CAMDESK_ARTIFACTS=${CAMDESK_ARTIFACTS_DIR}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CAMDESK_ARTIFACTS=${CAMDESK_ARTIFACTS_DIR};XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/config/${name}"
         LABELS "${ARG_LABELS}")
 endfunction()

@@ -695,6 +695,24 @@ void MainWindow::followActivePane()
         m_explorer->follow(m_mdiArea->currentSubWindow());
 }
 
+namespace {
+
+// The suffix of the kind chosen is added by the dialog itself, so that it asks before replacing the file
+// that is really written.
+class CaptureDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    QString csvFilter;
+
+    void accept() override
+    {
+        setDefaultSuffix(selectedNameFilter() == csvFilter ? QStringLiteral("csv") : QStringLiteral("png"));
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 void MainWindow::capture()
 {
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
@@ -712,14 +730,10 @@ void MainWindow::capture()
     const QString pictureFilter = tr("PNG (*.png )");
     const QString annotatedFilter = tr("Annotated PNG, the view as shown (*.png)");
     const QString csvFilter = tr("CSV, the levels of every pixel (*.csv)");
-    QFileDialog dialog(this, tr("Save Image"), QFileInfo(history).isDir() ? history : QString(),
-                       QStringList{pictureFilter, annotatedFilter, csvFilter}.join(QStringLiteral(";;")));
+    CaptureDialog dialog(this, tr("Save Image"), QFileInfo(history).isDir() ? history : QString(),
+                         QStringList{pictureFilter, annotatedFilter, csvFilter}.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Added by the dialog itself, so that it asks before replacing the file that is really written.
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
-        dialog.setDefaultSuffix(filter == csvFilter ? QStringLiteral("csv") : QStringLiteral("png"));
-    });
+    dialog.csvFilter = csvFilter;
     QString name = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     const QString filter = dialog.selectedNameFilter();
     const FrameView::SaveFormat format = filter == csvFilter         ? FrameView::SaveFormat::Csv

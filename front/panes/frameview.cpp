@@ -72,6 +72,14 @@ QVector<QPoint> pointsFrom(const QString& text)
     return points;
 }
 
+// A wrapped label in the scrolling side panel gets the height its text needs at its width; the panel's
+// layout does not ask it.
+void fitHeight(QLabel* label)
+{
+    const int w = label->width() > 1 ? label->width() : label->sizeHint().width();
+    label->setMinimumHeight(label->heightForWidth(w));
+}
+
 QRect cameraRect(const QPoint& a, const QPoint& b)
 {
     return QRect(a, b).normalized() & FrameLevels::bounds();
@@ -270,6 +278,8 @@ FrameView::FrameView(const QString& settingsKey, QWidget* parent) : QWidget(pare
     d->lblHeld = new QLabel;
     d->lblHeld->setObjectName(QStringLiteral("lblHeld"));
     d->lblHeld->setWordWrap(true);
+    d->lblHeld->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    d->lblHeld->setMinimumWidth(1);
     d->spnHeldLow = new QDoubleSpinBox;
     d->spnHeldHigh = new QDoubleSpinBox;
     d->spnHeldLow->setObjectName(QStringLiteral("spnHeldLow"));
@@ -633,8 +643,10 @@ void FrameView::Private::measure()
         text = head + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
     }
     // Set only when it changed: a label laid out again each frame costs more than the measuring.
-    if (text != lblMeasures->text())
+    if (text != lblMeasures->text()) {
         lblMeasures->setText(text);
+        fitHeight(lblMeasures);
+    }
     measures = lines;
 
     if (profileChart)

@@ -6,6 +6,7 @@
 #include <modalwatcher.h>
 #include <testpaths.h>
 
+#include <devicebase/km420frame.h>
 #include <junction/junction.h>
 #include <panes/livepane.h>
 
@@ -28,6 +29,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 using DM = DeviceManager;
 
@@ -218,25 +220,36 @@ private slots:
     {
         QTest::addColumn<QString>("typed");   // empty: the dialog is cancelled
         QTest::addColumn<QString>("written"); // empty: nothing is saved
+        QTest::addColumn<int>("kind");        // the dialog's filter: the picture, the view as shown, the levels
         QTest::newRow("saved") << "shot.png"
-                               << "shot.png";
+                               << "shot.png" << 0;
         QTest::newRow("no extension") << "shot"
-                                      << "shot.png";
+                                      << "shot.png" << 0;
         QTest::newRow("upper-case extension kept") << "SHOT.PNG"
-                                                   << "SHOT.PNG";
+                                                   << "SHOT.PNG" << 0;
+        QTest::newRow("the view as shown") << "view"
+                                           << "view.png" << 1;
+        QTest::newRow("the levels") << "levels"
+                                    << "levels.csv" << 2;
         QTest::newRow("cancelled") << ""
-                                   << "";
+                                   << "" << 0;
     }
 
     void capture()
     {
         QFETCH(QString, typed);
         QFETCH(QString, written);
+        QFETCH(int, kind);
         MainWindow* w = makeWindow(QStringLiteral("EN"));
         QVERIFY(w);
         emit w->junction()->opened(DM::UsbVideo);
         QImage image(80, 108, QImage::Format_RGB16);
         image.fill(QColor(200, 80, 0));
+        // The levels and the view need the frame's record; the picture alone does not.
+        std::vector<char> record(Km420Frame::Size, 0);
+        std::fill_n(record.begin() + Km420Frame::PixelOffset, Km420Frame::Height * Km420Frame::RowStride, '\x07');
+        if (kind > 0)
+            emit w->junction()->updateExtendParam(record.data());
         emit w->junction()->imageReadVideo(QPixmap::fromImage(image), DM::UsbVideo);
         QTRY_VERIFY(w->actionCapture()->isEnabled());
 
@@ -249,6 +262,11 @@ private slots:
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 caption = dialog->windowTitle();
                 startFolder = dialog->directory().absolutePath();
+                // As a user picks it, so that the dialog hears of it.
+                if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+                    types->setCurrentIndex(kind);
+                    emit types->activated(kind);
+                }
                 if (typed.isEmpty())
                     dialog->reject();
                 else
@@ -265,10 +283,18 @@ private slots:
         QVERIFY2(watcher.seen.contains(message), qPrintable(watcher.seen.join(" / ")));
         const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
         QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList{written});
-        if (!written.isEmpty()) {
+        if (!written.isEmpty() && kind == 0) {
             QImage back(m_dir.filePath(written));
             QCOMPARE(back.size(), QSize(80, 108));
             QCOMPARE(back.pixelColor(10, 10), image.pixelColor(10, 10));
+        } else if (!written.isEmpty() && kind == 1) {
+            QVERIFY(QImage(m_dir.filePath(written)).width() > 2 * 80);
+        } else if (!written.isEmpty()) {
+            QFile csv(m_dir.filePath(written));
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            const QByteArray text = csv.readAll();
+            QVERIFY(text.contains("# layout: no temperatures\n") && text.contains("\n7,7,7,"));
+            QCOMPARE(text.count('\n'), 6 + 108);
         }
     }
 

@@ -27,6 +27,8 @@ inline void saveArtifact(QWidget* widget, const QString& name)
 {
     if (qEnvironmentVariableIsEmpty("CAMDESK_ARTIFACTS"))
         return;
+    // Laid out as the user would see it: the layout's requests are posted events.
+    QApplication::processEvents();
     widget->grab().save(TestPaths::artifactPath(name + QStringLiteral(".png")), "PNG");
 }
 

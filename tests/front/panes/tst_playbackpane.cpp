@@ -1,8 +1,11 @@
+#include "panestesthelpers.h"
+
 #include <camsim/framebuilder.h>
 #include <camsim/thermalscene.h>
 #include <devicebase/km420frame.h>
 #include <frames/palettes.h>
 #include <panes/colourbar.h>
+#include <panes/frameview.h>
 #include <panes/playbackpane.h>
 #include <panes/recordingplayer.h>
 #include <recording/recordingwriter.h>
@@ -85,6 +88,7 @@ private slots:
     void damaged();
     void notARecording_data();
     void notARecording();
+    void heldScale();
 
 private:
     QTemporaryDir m_dir;
@@ -281,6 +285,29 @@ void TestPlaybackPane::notARecording()
     QVERIFY(!pane.errorString().isEmpty());
     QVERIFY(!pane.hasPicture());
     QVERIFY(!pane.SaveToPicture(m_dir.filePath(QStringLiteral("none.png"))));
+}
+
+// The held scale on a recording of the kelvin camera, whose range moves with the scene.
+void TestPlaybackPane::heldScale()
+{
+    applyProgramStyle();
+    PlaybackPane pane(QStringLiteral("EN"));
+    pane.resize(1000, 720);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QVERIFY(pane.openRecording(writeRecording(m_dir, 4, 40000, Block::Known)));
+    FrameView* frame = pane.frameView();
+    frame->setHoldScale(true);
+    QVERIFY(frame->isHeldInCelsius());
+    frame->setHistogramShown(true);
+    QVERIFY(frame->addBox(QRect(30, 50, 16, 20)));
+    pane.player()->step(1);
+    const auto* bar = pane.findChild<ColourBar*>(QStringLiteral("colourBar"));
+    QCOMPARE(bar->topLabel(), QStringLiteral("%1 °C").arg(frame->heldHigh(), 0, 'f', 1));
+    saveArtifact(&pane, QStringLiteral("playbackpane-held-scale"));
+    frame->removeMarkers();
+    frame->setHoldScale(false);
+    frame->setHistogramShown(false);
 }
 
 QTEST_MAIN(TestPlaybackPane)

@@ -55,6 +55,8 @@ private slots:
     void video();
     void fields_data();
     void fields();
+    void csv_data();
+    void csv();
     void failures_data();
     void failures();
 };
@@ -255,6 +257,45 @@ void TestKm420Export::fields()
     }
 }
 
+void TestKm420Export::csv_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after REC --csv OUT
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("layout");
+    QTest::newRow("every frame") << QStringList() << 0 << 5 << "camdesk built-in layout 1";
+    QTest::newRow("frames 2 to 3, another camera's profile")
+        << QStringList{"--from", "2", "--to", "3", "--profile", KELVIN_PROFILE} << 1 << 2 << "no temperatures";
+}
+
+// One file per frame, its levels the frame's own pixels, with °C only where the layout gives them.
+void TestKm420Export::csv()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, first);
+    QFETCH(int, count);
+    QFETCH(QString, layout);
+    const QString out = m_dir.filePath(QString("csv-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
+    const Result r = run(QStringList{m_recording, "--csv", out} + arguments);
+    QCOMPARE(r.exitCode, 0);
+    const QStringList files = QDir(out).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), count);
+    for (int i = 0; i < count; ++i) {
+        const RecordedFrame& frame = m_frames[first + i];
+        const qint64 ms = frame.arrivalUs / 1000;
+        QCOMPARE(files[i], QString::asprintf("frame-%06d-t%04lld.%03llds.csv", first + i + 1, ms / 1000, ms % 1000));
+        QFile file(QDir(out).filePath(files[i]));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.at(3), "# layout: " + layout.toUtf8());
+        QByteArray row;
+        for (int x = 0; x < Km420Frame::Width; ++x)
+            row += (x ? "," : "") + QByteArray::number(uchar(frame.record.at(Km420Frame::PixelOffset + x)));
+        QCOMPARE(lines.at(6), row);
+        QCOMPARE(lines.contains("# degrees Celsius, from camdesk built-in layout 1"), first == 0);
+    }
+}
+
 void TestKm420Export::failures_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -276,6 +317,7 @@ void TestKm420Export::failures_data()
     QTest::newRow("video in a missing folder") << QStringList{"REC", "--video", "OUT/x.mp4"};
     QTest::newRow("profile without --fields") << QStringList{"REC", "--png", "OUT", "--profile", "TXT"};
     QTest::newRow("not a profile") << QStringList{"REC", "--fields", "--profile", "TXT", "--out", "OUT"};
+    QTest::newRow("levels into a folder inside a file") << QStringList{"REC", "--csv", "TXT/OUT"};
     QTest::newRow("fields into a missing folder") << QStringList{"REC", "--fields", "--out", "OUT/x.csv"};
 }
 
