@@ -3,6 +3,9 @@
 
 #include <camsim/camerasimulator.h>
 #include <frames/framedecoder.h>
+#include <frames/framelevels.h>
+#include <frames/levelmapping.h>
+#include <frames/levelrender.h>
 #include <frames/palettes.h>
 #include <frames/videoextinf.h>
 #include <lensfeed/lensfeed.h>
@@ -108,6 +111,16 @@ void decoding()
         benchRow(figure.constData(), ns, "copy its 17,280-byte picture", copyNs, "ns", path.goal);
     }
     benchRow("decode one frame into a QPixmap", pixmapNs, "copy its 17,280-byte picture", copyNs, "ns");
+
+    // What the frame view pays per frame for smooth enlargement at the size a large window shows, against
+    // the decoding every frame needs anyway.
+    const FrameLevels levels = FrameLevels::fromRecord(frame->bytes);
+    const std::array<quint32, 256> colours = LevelMapping::colours(LevelMapping::identity(), Palettes::table(1));
+    const double smoothNs = nsPerCall([&] {
+        const QImage image = LevelRender::render(levels, colours, Orientation(), 6, LevelRender::Enlargement::Smooth);
+        sink = ushort(image.pixel(int(sink) % image.width(), 0));
+    });
+    benchRow("smooth 6x enlargement of one frame", smoothNs, "decode one frame (fastest path)", decodeNs, "ns");
 }
 
 // Time from writing a get-frame record to the last byte of its reply, read as fast as the port allows.
