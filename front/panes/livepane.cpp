@@ -1,16 +1,15 @@
 #include "livepane.h"
 
-#include "alarmlog.h"
 #include "alarmrule.h"
 #include "colourbar.h"
 #include "frameview.h"
+#include "livemonitor.h"
 #include "livereadings.h"
 #include "paneslogging.h"
 #include "pictureview.h"
 
 #include <devicebase/km420frame.h>
 #include <layouts/layoutcatalog.h>
-#include <recording/recordingwriter.h>
 
 #include <QAction>
 #include <QApplication>
@@ -44,11 +43,7 @@
 
 namespace {
 
-constexpr int soundIntervalMs = 700;
 constexpr int statsIntervalMs = 500;
-// After Apply the camera echoes the new values a few frames later; until then the frames still
-// carry the old ones, which must not overwrite what the user just sent.
-constexpr int applyHoldMs = 1500;
 
 const char* const alarmOnStyle =
     "QLabel { background-color: #DC5000; color: white; font-weight: bold; padding: 4px; border-radius: 3px; }";
@@ -61,22 +56,10 @@ enum class Layout { NoFrame, Known, Unknown };
 
 class LivePane::Private {
 public:
-    // What the spin boxes hold, in the units the camera uses; the defaults stand before anything was
-    // received or sent.
-    struct CameraValues {
-        qint16 high = 0;
-        qint16 low = 0;
-        quint8 emissivity = 95;
-
-        bool operator==(const CameraValues& o) const
-        {
-            return high == o.high && low == o.low && emissivity == o.emissivity;
-        }
-        bool operator!=(const CameraValues& o) const { return !(*this == o); }
-    };
-
+    using CameraValues = LiveMonitor::CameraValues;
     void showCameraValues(const CameraValues& values);
 
+    LiveMonitor monitor;
     FrameView* frame = nullptr;
     PictureView* view = nullptr;
     ColourBar* bar = nullptr;
@@ -98,26 +81,14 @@ public:
     QDoubleSpinBox* spnEmissivity = nullptr;
     QPushButton* btnApply = nullptr;
 
-    OptionParam options;
     LiveReadings readings;
     Layout shownLayout = Layout::NoFrame;
     QString shownProfile; // with an out-of-range mark, so a change of either shows
     const ushort* palette = nullptr;
-    std::array<char, Km420Frame::ParamBlockSize> lastHead{};
-    std::array<char, Km420Frame::ParamBlockSize> paramBuffer{};
-    CameraValues boxValues;           // the exact values behind what the spin boxes show
-    std::optional<CameraValues> sent; // what Apply last sent in this session
-    std::array<bool, 3> touched{};    // high, low, emissivity changed by the user since
-    bool spinsStale = false;          // the spin boxes do not show the values they should yet
-    QElapsedTimer applyHold;
+    CameraValues boxValues;        // the exact values behind what the spin boxes show
+    std::array<bool, 3> touched{}; // high, low, emissivity changed by the user since
+    bool spinsStale = false;       // the spin boxes do not show the values they should yet
 
-    AlarmRule::Causes causes;
-    int indicator = -1;
-    bool silenced = false;
-    QTimer soundTimer;
-
-    RecordingWriter recorder;
-    QString recordingError;
     QToolButton* btnRecord = nullptr;
     QLabel* lblRecording = nullptr;
     QTimer recordingTimer;
@@ -139,7 +110,6 @@ LivePane::LivePane(DeviceManager::Mode mode, const QString& language, QWidget* p
 
 LivePane::~LivePane()
 {
-    d->soundTimer.stop();
     delete d;
 }
 
@@ -246,7 +216,7 @@ void LivePane::initWidget()
     bodyLayout()->addWidget(d->frame, 1);
 
     d->showCameraValues(d->boxValues);
-    setOptionsParam(d->options);
+    setOptionsParam(d->monitor.options());
 }
 
 void LivePane::initConnection()
@@ -258,8 +228,20 @@ void LivePane::initConnection()
     connect(d->btnApply, &QPushButton::clicked, this, &LivePane::applyCameraParams);
     connect(d->btnSilence, &QToolButton::clicked, this, &LivePane::stopSound);
 
-    d->soundTimer.setInterval(soundIntervalMs);
-    connect(&d->soundTimer, &QTimer::timeout, this, [] { QApplication::beep(); });
+    connect(&d->monitor, &LiveMonitor::beep, this, [] { QApplication::beep(); });
+    connect(&d->monitor, &LiveMonitor::indicatorChanged, this, &LivePane::showIndicator);
+    connect(&d->monitor, &LiveMonitor::soundingChanged, d->btnSilence, &QToolButton::setEnabled);
+    connect(&d->monitor, &LiveMonitor::recordingChanged, this, [this](bool on) {
+        if (on)
+            d->recordingTimer.start();
+        else
+            d->recordingTimer.stop();
+        updateRecordingLabel();
+        emit recordingChanged(on);
+    });
+    connect(&d->monitor, &LiveMonitor::recordingStopped, this, &LivePane::recordingStopped);
+    // The options were set while the widgets were made, before anything listened.
+    showIndicator(d->monitor.indicator());
     d->statsTimer.setInterval(statsIntervalMs);
     connect(&d->statsTimer, &QTimer::timeout, this, &LivePane::updateStats);
     d->recordingTimer.setInterval(statsIntervalMs);
@@ -287,7 +269,6 @@ void LivePane::setPixmap(const QPixmap& pixmap)
 
 void LivePane::setOptionsParam(const OptionParam& param)
 {
-    d->options = param;
     const std::pair<QCheckBox*, bool> boxes[] = {{d->chkAlarm, param.allowAlarm},
                                                  {d->chkSound, param.allowAlarmSound},
                                                  {d->chkLog, param.allowLogGeneration},
@@ -297,25 +278,26 @@ void LivePane::setOptionsParam(const OptionParam& param)
         const QSignalBlocker blocker(box);
         box->setChecked(on);
     }
+    d->monitor.setOptions(param);
     updateAlarmBoxes();
-    updateAlarm();
 }
 
 OptionParam LivePane::optionsParam() const
 {
-    return d->options;
+    return d->monitor.options();
 }
 
 void LivePane::onOptionToggled()
 {
-    d->options.allowAlarm = d->chkAlarm->isChecked();
-    d->options.allowAlarmSound = d->chkSound->isChecked();
-    d->options.allowLogGeneration = d->chkLog->isChecked();
-    d->options.allowMinAlarm = d->chkMin->isChecked();
-    d->options.allowMaxAlarm = d->chkMax->isChecked();
+    OptionParam options = d->monitor.options();
+    options.allowAlarm = d->chkAlarm->isChecked();
+    options.allowAlarmSound = d->chkSound->isChecked();
+    options.allowLogGeneration = d->chkLog->isChecked();
+    options.allowMinAlarm = d->chkMin->isChecked();
+    options.allowMaxAlarm = d->chkMax->isChecked();
+    d->monitor.setOptions(options);
     updateAlarmBoxes();
-    updateAlarm();
-    emit updateOptionParam(d->options);
+    emit updateOptionParam(options);
 }
 
 void LivePane::setVideoPlat(ushort* plat)
@@ -328,14 +310,11 @@ void LivePane::setVideoExtendParam(char* param)
 {
     if (!param)
         return;
-    if (d->recorder.isRecording())
-        recordFrame(param);
-    std::memcpy(d->lastHead.data(), param, d->lastHead.size());
     d->frame->showFrame(param, d->palette, d->pickedLayout,
                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
     d->readings = d->frame->readings();
+    d->monitor.takeFrame(param, d->readings);
     showReadings();
-    updateAlarm();
     if (isSignalConnected(QMetaMethod::fromSignal(&LivePane::recordShown)))
         emit recordShown(QByteArray(param, Km420Frame::Size));
 }
@@ -388,11 +367,9 @@ void LivePane::showReadings()
 
     // The boxes show the camera's echo when it proves its layout; otherwise what was last sent from
     // here, or the defaults: never bytes whose meaning is unknown.
-    Private::CameraValues wanted = d->sent.value_or(Private::CameraValues());
-    if (now.valid && now.hasCameraParams)
-        wanted = Private::CameraValues{now.alarmHigh, now.alarmLow, now.emissivity};
+    const Private::CameraValues wanted = d->monitor.valuesToShow();
     if (changed || d->spinsStale || wanted != d->boxValues) {
-        const bool holding = d->applyHold.isValid() && !d->applyHold.hasExpired(applyHoldMs);
+        const bool holding = d->monitor.holdingSent();
         const bool editing = d->touched[0] || d->touched[1] || d->touched[2] || d->spnHigh->hasFocus() ||
                              d->spnLow->hasFocus() || d->spnEmissivity->hasFocus();
         d->spinsStale = holding || editing;
@@ -432,22 +409,16 @@ void LivePane::applyCameraParams()
         out.low = LiveReadings::toTenths(d->spnLow->value());
     if (d->touched[2])
         out.emissivity = LiveReadings::toHundredths(d->spnEmissivity->value());
-    // The camera reads only the three parameters; the rest of the buffer repeats the last frame.
-    d->paramBuffer = d->lastHead;
-    LiveReadings::writeCameraParams(d->paramBuffer.data(), out.high, out.low, out.emissivity);
-    d->sent = out;
+    char* params = d->monitor.paramsFor(out);
     d->boxValues = out;
     d->touched.fill(false);
     d->btnApply->setEnabled(false);
-    d->applyHold.start();
-    emit pullImage(this, mode(), d->paramBuffer.data());
+    emit pullImage(this, mode(), params);
 }
 
 bool LivePane::temperaturesKnown() const
 {
-    // A layout that gives neither end of the scene leaves the alarm nothing to watch.
-    return d->shownLayout == Layout::NoFrame ||
-           (d->shownLayout == Layout::Known && (d->readings.hasMax || d->readings.hasMin));
+    return d->monitor.temperaturesKnown();
 }
 
 void LivePane::updateAlarmBoxes()
@@ -458,71 +429,32 @@ void LivePane::updateAlarmBoxes()
     d->chkAlarm->setEnabled(known);
     d->chkAlarm->setToolTip(why);
     for (QCheckBox* sub : {d->chkSound, d->chkLog, d->chkMin, d->chkMax}) {
-        sub->setEnabled(known && d->options.allowAlarm);
+        sub->setEnabled(known && d->monitor.options().allowAlarm);
         sub->setToolTip(why);
     }
 }
 
-void LivePane::updateAlarm()
+void LivePane::showIndicator(int indicator)
 {
-    const AlarmRule::Causes previous = d->causes;
-    LiveReadings watched = d->readings;
-    // A camera that does not echo the limits is watched against those sent from here, and against
-    // nothing before any were sent: the boxes' defaults are no one's limits.
-    if (watched.valid && !watched.hasCameraParams) {
-        watched.alarmHigh = d->sent ? d->sent->high : 0;
-        watched.alarmLow = d->sent ? d->sent->low : 0;
-        watched.hasMax = watched.hasMax && d->sent;
-        watched.hasMin = watched.hasMin && d->sent;
-    }
-    const AlarmRule::Causes current = AlarmRule::evaluate(d->options, watched);
-    d->causes = current;
-    const AlarmRule::Causes onset = AlarmRule::onset(previous, current);
-
-    // Indicator: 0 alarm switched off, 1 watching, 2 and up an alarm with its causes, -2 nothing to
-    // watch (the camera gives no temperatures).
-    const int indicator = !temperaturesKnown()            ? -2
-                          : !d->options.allowAlarm        ? 0
-                          : current == AlarmRule::NoAlarm ? 1
-                                                          : 1 + int(current);
-    if (indicator != d->indicator) {
-        d->indicator = indicator;
-        d->view->setAlarm(indicator > 1);
-        d->lblAlarm->setToolTip(indicator == -2 ? noTemperaturesText() : QString());
-        if (indicator == -2) {
-            d->lblAlarm->setText(tr("No temperatures to watch"));
-            d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
-        } else if (indicator <= 1) {
-            d->lblAlarm->setText(indicator == 0 ? tr("Alarm off") : tr("No alarm"));
-            d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
-        } else {
-            QString text;
-            if (current == (AlarmRule::AboveHigh | AlarmRule::BelowLow))
-                text = tr("ALARM: too hot and too cold");
-            else if (current.testFlag(AlarmRule::AboveHigh))
-                text = tr("ALARM: too hot");
-            else
-                text = tr("ALARM: too cold");
-            d->lblAlarm->setText(text);
-            d->lblAlarm->setStyleSheet(QLatin1String(alarmOnStyle));
-        }
-    }
-
-    if (current == AlarmRule::NoAlarm || onset != AlarmRule::NoAlarm)
-        d->silenced = false;
-    const bool sound = current != AlarmRule::NoAlarm && d->options.allowAlarmSound && !d->silenced;
-    if (sound && !d->soundTimer.isActive()) {
-        QApplication::beep();
-        d->soundTimer.start();
-    } else if (!sound && d->soundTimer.isActive()) {
-        d->soundTimer.stop();
-    }
-    if (d->btnSilence->isEnabled() != d->soundTimer.isActive())
-        d->btnSilence->setEnabled(d->soundTimer.isActive());
-
-    if (onset != AlarmRule::NoAlarm && d->options.allowLogGeneration) {
-        const QDateTime now = QDateTime::currentDateTime();
-        AlarmLog::append(d->options.historyFilesPath, now.date(), AlarmRule::csvLine(now, current, watched));
+    d->view->setAlarm(indicator > LiveMonitor::Watching);
+    d->lblAlarm->setToolTip(indicator == LiveMonitor::NothingToWatch ? noTemperaturesText() : QString());
+    if (indicator == LiveMonitor::NothingToWatch) {
+        d->lblAlarm->setText(tr("No temperatures to watch"));
+        d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
+    } else if (indicator <= LiveMonitor::Watching) {
+        d->lblAlarm->setText(indicator == LiveMonitor::Off ? tr("Alarm off") : tr("No alarm"));
+        d->lblAlarm->setStyleSheet(QLatin1String(alarmOffStyle));
+    } else {
+        const AlarmRule::Causes current = d->monitor.causes();
+        QString text;
+        if (current == (AlarmRule::AboveHigh | AlarmRule::BelowLow))
+            text = tr("ALARM: too hot and too cold");
+        else if (current.testFlag(AlarmRule::AboveHigh))
+            text = tr("ALARM: too hot");
+        else
+            text = tr("ALARM: too cold");
+        d->lblAlarm->setText(text);
+        d->lblAlarm->setStyleSheet(QLatin1String(alarmOnStyle));
     }
 }
 
@@ -550,9 +482,7 @@ FrameView* LivePane::frameView() const
 
 void LivePane::stopSound()
 {
-    d->soundTimer.stop();
-    if (d->causes != AlarmRule::NoAlarm)
-        d->silenced = true;
+    d->monitor.stopSound();
     d->btnSilence->setEnabled(false);
 }
 
@@ -588,41 +518,12 @@ void LivePane::setRecordAction(QAction* action)
 
 bool LivePane::startRecording()
 {
-    if (d->recorder.isRecording())
-        return true;
-    d->recordingError.clear();
-    const QString folder = d->options.historyFilesPath;
-    if (folder.isEmpty()) {
-        d->recordingError = tr("No history folder is set; choose one in File > Option.");
-        return false;
-    }
-    if (!QDir().mkpath(folder)) {
-        d->recordingError = tr("The history folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
-        return false;
-    }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = QDir(folder).filePath(QStringLiteral("camdesk-%1.km420rec").arg(stamp));
-    for (int n = 2; QFileInfo::exists(path) && n < 100; ++n)
-        path = QDir(folder).filePath(QStringLiteral("camdesk-%1-%2.km420rec").arg(stamp).arg(n));
-    if (!d->recorder.open(path, QStringLiteral("KM420 (USB video)"))) {
-        d->recordingError = d->recorder.errorString();
-        return false;
-    }
-    qCInfo(lcPanesLive) << "recording to" << path;
-    d->recordingTimer.start();
-    updateRecordingLabel();
-    emit recordingChanged(true);
-    return true;
+    return d->monitor.startRecording();
 }
 
 void LivePane::stopRecording()
 {
-    if (!d->recorder.isRecording())
-        return;
-    d->recorder.close();
-    d->recordingTimer.stop();
-    updateRecordingLabel();
-    emit recordingChanged(false);
+    d->monitor.stopRecording();
 }
 
 void LivePane::closeEvent(QCloseEvent* event)
@@ -634,52 +535,37 @@ void LivePane::closeEvent(QCloseEvent* event)
 
 bool LivePane::isRecording() const
 {
-    return d->recorder.isRecording();
+    return d->monitor.isRecording();
 }
 
 QString LivePane::recordingFileName() const
 {
-    return d->recorder.fileName();
+    return d->monitor.recordingFileName();
 }
 
 QString LivePane::recordingError() const
 {
-    return d->recordingError;
+    return d->monitor.recordingError();
 }
 
-void LivePane::recordFrame(const char* record)
+LiveMonitor* LivePane::monitor() const
 {
-    // The parameters in force are those this pane sent; what the camera uses otherwise is unknown here.
-    RecordedParameters parameters;
-    if (d->sent) {
-        parameters.known = true;
-        parameters.alarmHighTenths = d->sent->high;
-        parameters.alarmLowTenths = d->sent->low;
-        parameters.emissivityHundredths = d->sent->emissivity;
-    }
-    if (d->recorder.append(record, parameters))
-        return;
-    d->recordingError = d->recorder.errorString();
-    qCWarning(lcPanesLive) << "recording stopped:" << d->recordingError;
-    d->recordingTimer.stop();
-    updateRecordingLabel();
-    emit recordingChanged(false);
-    emit recordingStopped(d->recorder.fileName(), d->recordingError);
+    return &d->monitor;
 }
 
 void LivePane::updateRecordingLabel()
 {
     if (!d->lblRecording)
         return;
-    const bool on = d->recorder.isRecording();
+    const bool on = d->monitor.isRecording();
     d->lblRecording->setVisible(on);
     if (!on)
         return;
-    const qint64 seconds = d->recorder.elapsedUs() / 1000000;
+    const qint64 seconds = d->monitor.recordingElapsedUs() / 1000000;
     const QString time = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     d->lblRecording->setText(
-        QStringLiteral("\u25CF %1  %2").arg(time, QLocale().formattedDataSize(d->recorder.bytesWritten(), 1)));
-    d->lblRecording->setToolTip(QDir::toNativeSeparators(d->recorder.fileName()));
+        QStringLiteral("\u25CF %1  %2").arg(time, QLocale().formattedDataSize(d->monitor.recordingBytes(), 1)));
+    d->lblRecording->setToolTip(QDir::toNativeSeparators(d->monitor.recordingFileName()));
 }
 
 bool LivePane::hasPicture() const
@@ -694,10 +580,10 @@ QPixmap LivePane::picture() const
 
 bool LivePane::isAlarmActive() const
 {
-    return d->causes != AlarmRule::NoAlarm;
+    return d->monitor.causes() != AlarmRule::NoAlarm;
 }
 
 bool LivePane::isSounding() const
 {
-    return d->soundTimer.isActive();
+    return d->monitor.isSounding();
 }

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 class FrameView;
+class LiveMonitor;
 class QAction;
 class QSettings;
 
@@ -55,6 +56,8 @@ public:
     QPixmap picture() const;
     // The picture with its readings and measuring tools.
     FrameView* frameView() const;
+    // The alarm, the recording and the camera settings behind what the pane shows.
+    LiveMonitor* monitor() const;
     // An alarm is shown now; the alarm sound is on now.
     bool isAlarmActive() const;
     bool isSounding() const;
@@ -78,12 +81,11 @@ private:
     void onOptionToggled();
     void onParamsEdited();
     void applyCameraParams();
-    void updateAlarm();
+    void showIndicator(int indicator);
     void updateStats();
     void showReadings();
     void updateAlarmBoxes();
     void updateRecordingLabel();
-    void recordFrame(const char* record);
     void fillLayoutChoice();
     static QSettings& layoutChoices();
     static QString noTemperaturesText();

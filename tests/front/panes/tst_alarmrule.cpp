@@ -1,6 +1,7 @@
 #include <devicebase/extinfolayout.h>
 #include <devicebase/km420frame.h>
 #include <panes/alarmrule.h>
+#include <panes/livemonitor.h>
 #include <panes/livereadings.h>
 #include <panes/picturespots.h>
 
@@ -29,6 +30,7 @@ private slots:
     void conversions_data();
     void conversions();
     void emissivity();
+    void monitor();
 };
 
 namespace {
@@ -309,5 +311,56 @@ void TestAlarmRule::emissivity()
     QCOMPARE(LiveReadings::toHundredths(3.0), quint8(100));
 }
 
-QTEST_APPLESS_MAIN(TestAlarmRule)
+// The live pane's alarm without a window: the sound stops when silenced, comes back with a new alarm and goes
+// with its switch; every alarm's start is logged; a frame without temperatures leaves nothing to watch.
+void TestAlarmRule::monitor()
+{
+    QTemporaryDir history;
+    LiveMonitor m;
+    QSignalSpy beeps(&m, &LiveMonitor::beep);
+    OptionParam o;
+    o.allowAlarm = o.allowMaxAlarm = o.allowMinAlarm = o.allowAlarmSound = o.allowLogGeneration = true;
+    o.historyFilesPath = history.path();
+    m.setOptions(o);
+    QCOMPARE(m.indicator(), int(LiveMonitor::Watching));
+    std::vector<char> record(Km420Frame::Size, 0);
+    const LiveReadings normal = reading(180, 320, 100, 500), hot = reading(180, 700, 100, 500);
+
+    m.takeFrame(record.data(), hot);
+    QVERIFY(m.isSounding());
+    QCOMPARE(m.indicator(), LiveMonitor::Watching + int(AlarmRule::AboveHigh));
+    m.stopSound();
+    m.takeFrame(record.data(), hot); // the same alarm stays silent
+    QVERIFY(!m.isSounding());
+    QVERIFY(m.causes() != AlarmRule::NoAlarm);
+    m.takeFrame(record.data(), normal);
+    m.takeFrame(record.data(), hot); // a new alarm sounds again
+    QVERIFY(m.isSounding());
+    QCOMPARE(beeps.count(), 2);
+    o.allowAlarmSound = false;
+    m.setOptions(o);
+    QVERIFY(!m.isSounding());
+    QVERIFY(m.causes() != AlarmRule::NoAlarm);
+    const QStringList logs = QDir(history.path()).entryList({QStringLiteral("*.csv")}, QDir::Files);
+    QCOMPARE(logs.size(), 1);
+    QFile log(QDir(history.path()).filePath(logs.constFirst()));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll().count("Test camera"), 2);
+
+    m.takeFrame(record.data(), reading(180, 700, 100, 500, false));
+    QVERIFY(!m.temperaturesKnown());
+    QCOMPARE(m.indicator(), int(LiveMonitor::NothingToWatch));
+    QCOMPARE(m.causes(), AlarmRule::Causes(AlarmRule::NoAlarm));
+
+    // Sent values go out in the last frame's head and stand for the camera that echoes none.
+    record[0] = '\x67';
+    m.takeFrame(record.data(), normal);
+    const char* params = m.paramsFor(LiveMonitor::CameraValues{612, -30, 90});
+    QCOMPARE(params[0], '\x67');
+    QCOMPARE(Km420Frame::readInt16(params, Km420Frame::AlarmHighOffset), qint16(612));
+    QVERIFY(m.holdingSent());
+    QCOMPARE(m.valuesToShow(), (LiveMonitor::CameraValues{500, 100, 0})); // the camera's echo wins
+}
+
+QTEST_GUILESS_MAIN(TestAlarmRule)
 #include "tst_alarmrule.moc"

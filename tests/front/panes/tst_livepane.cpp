@@ -136,7 +136,6 @@ private slots:
     void setOptionsDoesNotEcho();
     void alarmAndLog();
     void logFailureIsSilent();
-    void stopSound();
     void applyCameraParams_data();
     void applyCameraParams();
     void unknownLayout_data();
@@ -434,37 +433,6 @@ void TestLivePane::logFailureIsSilent()
     Frame hot;
     hot.max = 900;
     feed(pane, hot);
-    QVERIFY(pane.isAlarmActive());
-}
-
-void TestLivePane::stopSound()
-{
-    LivePane pane(DeviceManager::UsbVideo, QStringLiteral("EN"));
-    OptionParam opts = alarmOptions();
-    opts.allowAlarmSound = true;
-    pane.setOptionsParam(opts);
-    Frame normal, hot;
-    hot.max = 700;
-
-    feed(pane, hot);
-    QVERIFY(pane.isSounding());
-    pane.stopSound();
-    QVERIFY(!pane.isSounding());
-    feed(pane, hot); // the same alarm stays silent
-    QVERIFY(!pane.isSounding());
-    QVERIFY(pane.isAlarmActive());
-
-    feed(pane, normal);
-    feed(pane, hot); // a new alarm sounds again
-    QVERIFY(pane.isSounding());
-    feed(pane, normal);
-    QVERIFY(!pane.isSounding());
-
-    feed(pane, hot);
-    QVERIFY(pane.isSounding());
-    opts.allowAlarmSound = false;
-    pane.setOptionsParam(opts);
-    QVERIFY(!pane.isSounding());
     QVERIFY(pane.isAlarmActive());
 }
 
