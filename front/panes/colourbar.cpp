@@ -113,9 +113,14 @@ void ColourBar::setLabels(const QString& top, const QString& bottom)
 {
     if (top == m_top && bottom == m_bottom)
         return;
+    // Only the texts: the strip between them stays as it is.
+    const int textHeight = fontMetrics().height();
+    if (top != m_top)
+        update(0, 0, width(), textHeight + gap);
+    if (bottom != m_bottom)
+        update(0, height() - textHeight - gap, width(), textHeight + gap);
     m_top = top;
     m_bottom = bottom;
-    update();
 }
 
 QRgb ColourBar::rgbOf565(ushort value)

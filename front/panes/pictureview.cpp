@@ -18,6 +18,7 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QSize PictureView::pictureSize() const
@@ -203,12 +204,21 @@ void PictureView::resizeEvent(QResizeEvent* event)
         emit targetResized();
 }
 
-void PictureView::paintEvent(QPaintEvent*)
+void PictureView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    QStyleOption option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    // Opaque to Qt: under the picture nothing needs painting, which a frame's repaint would otherwise do once
+    // for every widget it lies on. Around it, this widget's own background.
+    const QRegion around = QRegion(event->rect()) - (pictureSize().isEmpty() ? QRect() : m_target);
+    if (!around.isEmpty()) {
+        painter.save();
+        painter.setClipRegion(around);
+        painter.fillRect(rect(), palette().brush(backgroundRole()));
+        QStyleOption option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+        painter.restore();
+    }
 
     if (pictureSize().isEmpty()) {
         painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
