@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QScatterSeries>
@@ -102,6 +103,9 @@ LevelChart::LevelChart(Kind kind, QWidget* parent) : QWidget(parent), d(new Priv
     }
     auto* view = new HoverView(d->chart);
     view->setRenderHint(QPainter::Antialiasing, false);
+    // Every frame moves the series: a scene index would be rebuilt each time for nothing.
+    if (QGraphicsScene* scene = view->scene())
+        scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     view->onHover = [this](int index) {
         if (d->kind == Profile)
             emit hovered(index >= 0 && index < m_values.size() ? index : -1);
@@ -140,11 +144,16 @@ void LevelChart::setValues(const QVector<int>& values)
         int step = 1;
         while (step * 10 < top)
             step *= 10;
-        d->top = (top + step - 1) / step * step;
-        d->y->setRange(0, d->top);
-        d->placeMarks();
+        const int rounded = (top + step - 1) / step * step;
+        if (rounded != d->top) {
+            d->top = rounded;
+            d->y->setRange(0, d->top);
+            d->placeMarks();
+        }
     } else {
-        d->x->setRange(0, qMax(1, int(values.size()) - 1));
+        const int last = qMax(1, int(values.size()) - 1);
+        if (d->x->max() != last)
+            d->x->setRange(0, last);
         d->top = 255;
     }
     setCursor(d->cursorIndex);

@@ -83,13 +83,18 @@ QImage LevelRender::render(const FrameLevels& levels, const std::array<quint32, 
             row[x] = in[t.a] * (256 - t.f) + in[t.b] * t.f;
         }
     }
+    std::vector<uchar> level(outW);
     for (int y = 0; y < h * k; ++y) {
         const Tap& t = down[y];
         const int* top = wide.data() + size_t(t.a) * outW;
         const int* bottom = wide.data() + size_t(t.b) * outW;
+        // Blending apart from colouring: the blend vectorises, the table look-up does not.
+        const int ft = 256 - t.f, fb = t.f;
+        for (int x = 0; x < outW; ++x)
+            level[x] = uchar((top[x] * ft + bottom[x] * fb + 32768) >> 16);
         auto* out = reinterpret_cast<quint32*>(image.scanLine(y));
         for (int x = 0; x < outW; ++x)
-            out[x] = colours[(top[x] * (256 - t.f) + bottom[x] * t.f + 32768) >> 16];
+            out[x] = colours[level[x]];
     }
     return image;
 }
