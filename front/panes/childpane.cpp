@@ -72,6 +72,19 @@ void ChildPane::buildFrame()
     }
 }
 
+void ChildPane::offerAction(QToolButton*& button, const char* name, QAction* action)
+{
+    if (!button) {
+        button = new QToolButton;
+        button->setObjectName(QLatin1String(name));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        addToolWidget(button);
+    }
+    if (action)
+        button->setDefaultAction(action);
+    button->setVisible(action != nullptr);
+}
+
 void ChildPane::addToolWidget(QWidget* widget)
 {
     // Before the stretch, so the close button stays at the right end.

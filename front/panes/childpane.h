@@ -41,6 +41,9 @@ protected:
 
     // A widget in the pane's tool row, left of the close button.
     void addToolWidget(QWidget* widget);
+    // Shows the owner's action as a button on the pane's tool row, made the first time; a null action
+    // hides it. The action stays the owner's.
+    void offerAction(QToolButton*& button, const char* name, QAction* action);
     // The pane's body below the tool row.
     QBoxLayout* bodyLayout() const { return m_body; }
 

@@ -488,32 +488,18 @@ void LivePane::stopSound()
 
 void LivePane::setCaptureAction(QAction* action)
 {
-    if (!d->btnCapture) {
-        d->btnCapture = new QToolButton;
-        d->btnCapture->setObjectName(QStringLiteral("btnCapture"));
-        d->btnCapture->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        addToolWidget(d->btnCapture);
-    }
-    if (action)
-        d->btnCapture->setDefaultAction(action);
-    d->btnCapture->setVisible(action != nullptr);
+    offerAction(d->btnCapture, "btnCapture", action);
 }
 
 void LivePane::setRecordAction(QAction* action)
 {
-    if (!d->btnRecord) {
+    if (!d->lblRecording) {
         d->lblRecording = new QLabel;
         d->lblRecording->setObjectName(QStringLiteral("lblRecording"));
         d->lblRecording->setVisible(false);
         addToolWidget(d->lblRecording);
-        d->btnRecord = new QToolButton;
-        d->btnRecord->setObjectName(QStringLiteral("btnRecord"));
-        d->btnRecord->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        addToolWidget(d->btnRecord);
     }
-    if (action)
-        d->btnRecord->setDefaultAction(action);
-    d->btnRecord->setVisible(action != nullptr);
+    offerAction(d->btnRecord, "btnRecord", action);
 }
 
 bool LivePane::startRecording()

@@ -345,15 +345,7 @@ FrameView* PlaybackPane::frameView() const
 
 void PlaybackPane::setCaptureAction(QAction* action)
 {
-    if (!d->btnCapture) {
-        d->btnCapture = new QToolButton;
-        d->btnCapture->setObjectName(QStringLiteral("btnCapture"));
-        d->btnCapture->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        addToolWidget(d->btnCapture);
-    }
-    if (action)
-        d->btnCapture->setDefaultAction(action);
-    d->btnCapture->setVisible(action != nullptr);
+    offerAction(d->btnCapture, "btnCapture", action);
 }
 
 RecordingPlayer* PlaybackPane::player() const
