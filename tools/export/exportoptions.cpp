@@ -20,6 +20,9 @@ const QCommandLineOption ProfileOption("profile", "With --fields or --csv: read 
 const QCommandLineOption OutOption("out", "With --fields: write the CSV to <file> (default: standard output).", "file");
 const QCommandLineOption PaletteOption("palette", "Paint every frame in palette <n> (1 to 5).", "n");
 const QCommandLineOption ScaleOption("scale", "Enlarge each pixel to <k> x <k> (default 1 for PNG, 4 for video).", "k");
+const QCommandLineOption RotateOption("rotate", "Turn the pictures and levels <deg> clockwise (0, 90, 180 or 270).",
+                                      "deg");
+const QCommandLineOption MirrorOption("mirror", "Mirror the pictures and levels left to right (after turning).");
 const QCommandLineOption FromOption("from", "First frame to export, counted from 1 (default 1).", "i");
 const QCommandLineOption ToOption("to", "Last frame to export (default the last one).", "j");
 const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.");
@@ -30,7 +33,7 @@ void addOptions(QCommandLineParser& parser)
                                      "their readings or CSV files of their levels.");
     parser.addPositionalArgument("recording", "The recording file.");
     parser.addOptions({PngOption, VideoOption, FieldsOption, CsvOption, ProfileOption, OutOption, PaletteOption,
-                       ScaleOption, FromOption, ToOption, HelpOption});
+                       ScaleOption, RotateOption, MirrorOption, FromOption, ToOption, HelpOption});
 }
 
 // Reads an optional integer option within [low, high]; false with the reason when its value is bad.
@@ -114,6 +117,20 @@ bool ExportOptions::parse(const QStringList& arguments, QString* error)
         return false;
     if (userTo > 0 && userFrom > userTo) {
         *error = QString("The range --from %1 --to %2 is empty.").arg(userFrom).arg(userTo);
+        return false;
+    }
+    if (parser.isSet(RotateOption)) {
+        const QString value = parser.value(RotateOption);
+        bool ok = false;
+        rotation = value.toInt(&ok);
+        if (!ok || rotation < 0 || rotation > 270 || rotation % 90 != 0) {
+            *error = QString("--rotate wants 0, 90, 180 or 270, not \"%1\".").arg(value);
+            return false;
+        }
+    }
+    mirrored = parser.isSet(MirrorOption);
+    if (target == Fields && (rotation != 0 || mirrored)) {
+        *error = QString("--rotate and --mirror go with --png, --video or --csv.");
         return false;
     }
     palette = userPalette - 1;

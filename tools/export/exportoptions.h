@@ -18,6 +18,8 @@ struct ExportOptions {
     QString profile;  // Fields, Csv: read every frame with this layout profile instead of the installed ones
     int palette = -1; // the palette each frame names
     int scale = DefaultPngScale;
+    int rotation = 0; // degrees clockwise, a multiple of 90
+    bool mirrored = false;
     int from = 0;
     int to = -1; // the last frame
     bool help = false;

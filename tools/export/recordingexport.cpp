@@ -125,6 +125,7 @@ bool RecordingExport::exportCsv()
         header.time = QString::asprintf("%lld.%03lld s into the recording", ms / 1000, qAbs(ms % 1000));
         Video_ExtInf frame;
         std::memcpy(frame.bytes, record, sizeof frame.bytes);
+        header.orientation = Orientation(m_options.rotation, m_options.mirrored);
         header.palette = m_options.palette >= 0 ? m_options.palette : FrameDecoder::paletteNumber(frame);
         if (r.state == LayoutReading::State::Proven && r.has(Field::ScaleLow) && r.has(Field::ScaleHigh))
             header.temperatures = LevelTemperatures{picked ? r.profile + QStringLiteral(" (unverified)") : r.profile,
@@ -200,7 +201,8 @@ bool RecordingExport::exportPng()
     if (!QFileInfo(dir).isWritable())
         return fail(QString("The folder %1 is not writable.").arg(dir));
 
-    const FrameImage painter(m_options.palette, m_options.scale);
+    const FrameImage painter(m_options.palette, m_options.scale, false,
+                             Orientation(m_options.rotation, m_options.mirrored));
     auto frame = std::make_unique<Video_ExtInf>();
     RecordedFrame recorded;
     qint64 firstUs = 0;
@@ -228,7 +230,8 @@ bool RecordingExport::exportVideo()
     const qint64 spanUs = last.arrivalUs - first.arrivalUs;
     const double averageFps = count > 1 && spanUs > 0 ? (count - 1) * 1e6 / double(spanUs) : 0;
 
-    const FrameImage painter(m_options.palette, m_options.scale, true);
+    const FrameImage painter(m_options.palette, m_options.scale, true,
+                             Orientation(m_options.rotation, m_options.mirrored));
     VideoWriter writer;
     const bool written = [&] {
         if (!writer.open(m_options.output, painter.size(), averageFps))

@@ -2,6 +2,7 @@
 #include <camsim/thermalscene.h>
 
 #include <frames/framedecoder.h>
+#include <frames/orientation.h>
 #include <frames/palettes.h>
 #include <frames/videoextinf.h>
 #include <recording/recordingreader.h>
@@ -263,9 +264,12 @@ void TestKm420Export::csv_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("layout");
-    QTest::newRow("every frame") << QStringList() << 0 << 5 << "camdesk built-in layout 1";
+    QTest::addColumn<int>("degrees");
+    QTest::newRow("every frame") << QStringList() << 0 << 5 << "camdesk built-in layout 1" << 0;
     QTest::newRow("frames 2 to 3, another camera's profile")
-        << QStringList{"--from", "2", "--to", "3", "--profile", KELVIN_PROFILE} << 1 << 2 << "no temperatures";
+        << QStringList{"--from", "2", "--to", "3", "--profile", KELVIN_PROFILE} << 1 << 2 << "no temperatures" << 0;
+    QTest::newRow("turned 90") << QStringList{"--rotate", "90", "--to", "1"} << 0 << 1 << "camdesk built-in layout 1"
+                               << 90;
 }
 
 // One file per frame, its levels the frame's own pixels, with °C only where the layout gives them.
@@ -275,6 +279,9 @@ void TestKm420Export::csv()
     QFETCH(int, first);
     QFETCH(int, count);
     QFETCH(QString, layout);
+    QFETCH(int, degrees);
+    const Orientation turn(degrees, false);
+    const QSize cameraSize(Km420Frame::Width, Km420Frame::Height);
     const QString out = m_dir.filePath(QString("csv-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
     const Result r = run(QStringList{m_recording, "--csv", out} + arguments);
     QCOMPARE(r.exitCode, 0);
@@ -289,8 +296,11 @@ void TestKm420Export::csv()
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines.at(3), "# layout: " + layout.toUtf8());
         QByteArray row;
-        for (int x = 0; x < Km420Frame::Width; ++x)
-            row += (x ? "," : "") + QByteArray::number(uchar(frame.record.at(Km420Frame::PixelOffset + x)));
+        for (int x = 0; x < turn.turned(cameraSize).width(); ++x) {
+            const QPoint c = turn.toCamera(QPoint(x, 0), cameraSize);
+            const int at = Km420Frame::PixelOffset + c.y() * Km420Frame::RowStride + c.x();
+            row += (x ? "," : "") + QByteArray::number(uchar(frame.record.at(at)));
+        }
         QCOMPARE(lines.at(6), row);
         QCOMPARE(lines.contains("# degrees Celsius, from camdesk built-in layout 1"), first == 0);
     }
@@ -317,6 +327,8 @@ void TestKm420Export::failures_data()
     QTest::newRow("video in a missing folder") << QStringList{"REC", "--video", "OUT/x.mp4"};
     QTest::newRow("profile without --fields") << QStringList{"REC", "--png", "OUT", "--profile", "TXT"};
     QTest::newRow("not a profile") << QStringList{"REC", "--fields", "--profile", "TXT", "--out", "OUT"};
+    QTest::newRow("rotate 45") << QStringList{"REC", "--png", "OUT", "--rotate", "45"};
+    QTest::newRow("rotate with --fields") << QStringList{"REC", "--fields", "--rotate", "90"};
     QTest::newRow("levels into a folder inside a file") << QStringList{"REC", "--csv", "TXT/OUT"};
     QTest::newRow("fields into a missing folder") << QStringList{"REC", "--fields", "--out", "OUT/x.csv"};
 }
