@@ -9,7 +9,7 @@
 #include <QVector>
 #include <QWidget>
 
-// Shows one picture scaled to the widget with its aspect kept. Enlarged pictures keep crisp
+// Shows one picture scaled to the widget with its proportions kept. Enlarged pictures keep crisp
 // pixels (no smoothing), so a small thermal picture is shown as the camera sent it. It draws the
 // measuring marks it is given and tells where the mouse is, in picture pixels; what a mark means
 // is its owner's.

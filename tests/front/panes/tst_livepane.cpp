@@ -260,7 +260,7 @@ void TestLivePane::crispScaling()
     QVERIFY(view);
     const QRect target = view->targetRect();
     QVERIFY(target.width() >= 3 * 80);
-    // Aspect kept to within one camera pixel.
+    // Proportions kept to within one camera pixel.
     QVERIFY(qAbs(target.height() - target.width() * 108 / 80) <= target.width() / 80);
 
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
