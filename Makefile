@@ -13,7 +13,7 @@ PREFIX     ?= /usr/local
 # Debian packages the build, the tests, the demo and the tools need.
 PACKAGES := build-essential cmake pkg-config \
     qtbase5-dev libqt5serialport5-dev libqt5charts5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
-    g++-mingw-w64-i686 fonts-noto-cjk clang clang-format libclang-rt-14-dev xvfb \
+    g++-mingw-w64-i686 g++-mingw-w64-i686-posix nsis wine wine32:i386 xdotool imagemagick fonts-noto-cjk clang clang-format libclang-rt-14-dev xvfb \
     libudev-dev libx11-dev desktop-file-utils appstream dpkg-dev lintian \
     libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg \
     qemu-system-x86 busybox-static udev kmod cpio
