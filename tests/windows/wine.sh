@@ -27,8 +27,9 @@ done
 objdump=i686-w64-mingw32-objdump
 $objdump -f "$tree/camdesk.exe" | grep -q "file format pei-i386" || fail "camdesk.exe is not a 32-bit Windows program"
 grep -q 'requireAdministrator' "$tree/camdesk.exe" || fail "camdesk.exe carries no manifest asking for administrator rights"
-$objdump -p "$tree/WireLink.dll" | grep -q "DLL Name: KERNEL32.dll" || fail "WireLink.dll does not use the Win32 API"
 
+command -v wine >/dev/null && [ -x /usr/lib/wine/wine ] ||
+    fail "no 32-bit Wine: tools/deps.sh installs wine32 after adding the i386 architecture (make deps)"
 export WINEPREFIX=$win/wine/prefix WINEARCH=win32 WINEDEBUG=-all
 # No Mono, Gecko or desktop menu entries in a prefix that only runs this test.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -46,6 +47,13 @@ for key in 'HKCR\.pdf' 'HKCR\camdesk.pdftest\shell\open\command'; do
     wine reg add "$key" /ve /d "$value" /f >/dev/null 2>&1
 done
 drive=$WINEPREFIX/drive_c
+# Every DLL the folder's programs and plugins import is in the folder or is one of Windows' own.
+for f in "$tree"/*.exe "$tree"/*.dll "$tree"/*/*.dll; do
+    for dll in $($objdump -p "$f" | sed -n 's/.*DLL Name: //p'); do
+        [ -e "$tree/$dll" ] || ls "$drive/windows/system32" | grep -qix "$dll" ||
+            fail "$(basename "$f") imports $dll, which neither the folder nor Windows has"
+    done
+done
 rm -rf "$drive/camdesk" "$drive/opened.txt"
 cp -r "$tree" "$drive/camdesk"
 mkdir -p "$artifacts"
