@@ -27,6 +27,9 @@ done
 objdump=i686-w64-mingw32-objdump
 $objdump -f "$tree/camdesk.exe" | grep -q "file format pei-i386" || fail "camdesk.exe is not a 32-bit Windows program"
 grep -q 'requireAdministrator' "$tree/camdesk.exe" || fail "camdesk.exe carries no manifest asking for administrator rights"
+# The Win32 builds, not the POSIX stand-ins: WireLink's reader waits on comm events, the manual goes to the shell.
+$objdump -p "$tree/WireLink.dll" | grep -q WaitCommEvent || fail "WireLink.dll does not wait with WaitCommEvent"
+$objdump -p "$tree/camdesk.exe" | grep -q ShellExecuteW || fail "camdesk.exe does not open documents with ShellExecuteW"
 
 command -v wine >/dev/null && [ -x /usr/lib/wine/wine ] ||
     fail "no 32-bit Wine: tools/deps.sh installs wine32 after adding the i386 architecture (make deps)"
