@@ -27,7 +27,7 @@ WINE_PACKAGES := wine wine32:i386
 
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCAMDESK_WERROR=$(WERROR) -DCAMDESK_WIN_BUILD_DIR=$(abspath $(WIN_BUILD_DIR))
 
-.PHONY: all deps build test demo run bench soak fuzz clean format install package usbvm windows windows-installer
+.PHONY: all deps build test demo run bench soak fuzz clean format install package usbvm windows windows-run windows-installer
 
 all: build
 
@@ -85,6 +85,10 @@ package: deps
 # The 32-bit Windows program folder, cross-built against a Qt kit (CAMDESK_WIN_KIT, or ../shared/winkit).
 windows: deps $(BUILD_DIR)/CMakeCache.txt
 	WERROR=$(WERROR) ./tools/windows/build.sh $(BUILD_DIR) $(WIN_BUILD_DIR) $(JOBS)
+
+# camdesk.exe under Wine, with the Windows build's own prefix (on a virtual X server without a display).
+windows-run: windows
+	./tools/windows/winrun.sh $(WIN_BUILD_DIR)
 
 windows-installer: windows
 	./tools/windows/installer.sh $(WIN_BUILD_DIR) $(VERSION)
