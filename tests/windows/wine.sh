@@ -41,7 +41,7 @@ run() {
     local pid=$! id
     id=$(timeout 120 xdotool search --sync --name '^KM420 V1\.01$' | head -n 1) || fail "$1: no window KM420 V1.01"
     echo "$1: window \"$(xdotool getwindowname "$id")\" after $(($(date +%s) - started)) s"
-    xdotool windowfocus --sync "$id" && sleep 1 && ${2:-true} && sleep 1
+    xdotool windowfocus "$id" && sleep 1 && ${2:-true} && sleep 1
     import -window root "$artifacts/windows-$1.png"
     "$wmdelete" "$id"
     timeout 20 tail --pid=$pid -f /dev/null || fail "$1: camdesk.exe still runs 20 s after WM_DELETE_WINDOW"
