@@ -26,7 +26,7 @@ fi
 started=$(date +%s) drive=$WINEPREFIX/drive_c
 for f in "$tree"/*.exe "$tree"/*.dll "$tree"/*/*.dll; do
     for dll in $($objdump -p "$f" | sed -n 's/.*DLL Name: //p'); do
-        [ -e "$tree/$dll" ] || ls "$drive/windows/system32" | grep -qix "$dll" || fail "$f imports $dll, found nowhere"
+        [ -e "$tree/$dll" ] || [ -e "$drive/windows/system32/${dll,,}" ] || fail "$f imports $dll, found nowhere"
     done
 done
 # The stand-in for the program Wine hands PDF files to writes down what it was given.
@@ -54,10 +54,14 @@ sed -i 's|<Language>[^<]*</Language>|<Language>DE</Language>|' "$drive/camdesk/o
 # Alt, the second menu, its first entry: Werkzeuge > Layout-Profile.
 german() {
     keys alt Right Down Return
-    timeout 15 xdotool search --sync --name '^Layout-Profile$' >/dev/null || fail "German: no dialog Layout-Profile"
-    keys Escape
+    local dialog
+    dialog=$(timeout 15 xdotool search --sync --name '^Layout-Profile$' | head -n 1) || fail "German: no dialog Layout-Profile"
+    sleep 1 && import -window root "$artifacts/windows-german-dialog.png" && "$wmdelete" "$dialog"
+    timeout 10 sh -c "while xdotool search --name '^Layout-Profile$' >/dev/null; do sleep 0.2; done" ||
+        fail "German: the dialog stays open after WM_DELETE_WINDOW"
 }
 run german german
+grep -q '<Language>DE</Language>' "$drive/camdesk/options.xml" || fail "options.xml lost the German choice"
 # Alt, the third menu, its first entry: Hilfe > Benutzerhandbuch.
 run manual "keys alt Right Right Down Return"
 sleep 2

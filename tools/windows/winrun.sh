@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
-# winrun.sh WIN_BUILD_DIR [COMMAND...]: runs COMMAND (default: camdesk.exe, in its folder) with the Windows
-# build's own Wine prefix, WIN_BUILD_DIR/wine/prefix, made on first use; on a virtual X server when there is no
-# display or WINRUN_XVFB=1.
+# winrun.sh WIN_BUILD_DIR [COMMAND...]: runs COMMAND (default: camdesk.exe, in its folder) with the 32-bit Wine
+# of wine32.sh and the Windows build's own prefix, WIN_BUILD_DIR/wine/prefix, made on first use; on a virtual
+# X server when there is no display or WINRUN_XVFB=1.
 set -euo pipefail
 win=$(cd "$1" && pwd)
 shift
 [ $# -gt 0 ] || set -- sh -c "cd '$win/bin' && exec wine camdesk.exe"
-if ! command -v wine >/dev/null || [ ! -x /usr/lib/wine/wine ]; then
-    echo "windows: no 32-bit Wine: tools/deps.sh installs wine32 after adding the i386 architecture (make deps)" >&2
-    exit 1
-fi
-
+root=$("$(dirname "$0")/wine32.sh")
+mkdir -p "$win/wine/bin"
+# wine and wineserver on PATH are the unpacked ones, on its libraries and the machine's C library.
+for tool in wine wineserver; do
+    printf '#!/bin/sh\nexec "%s" "$@"\n' "$root/usr/lib/wine/$tool" >"$win/wine/bin/$tool"
+    chmod +x "$win/wine/bin/$tool"
+done
+export PATH=$win/wine/bin:$PATH LD_LIBRARY_PATH=$root/usr/lib/i386-linux-gnu:$root/lib/i386-linux-gnu
 export WINEPREFIX=$win/wine/prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 # No Mono, Gecko or desktop menu entries from a prefix that only runs camdesk.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mkdir -p "$win/wine"
 xvfb=
 if [ -z "${DISPLAY:-}" ] || [ "${WINRUN_XVFB:-}" = 1 ]; then
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$win/wine/display" 2>/dev/null &
@@ -24,5 +26,5 @@ if [ -z "${DISPLAY:-}" ] || [ "${WINRUN_XVFB:-}" = 1 ]; then
 fi
 # The prefix's own wineserver goes with the run; nothing else of Wine is touched.
 trap 'wineserver -k 2>/dev/null || true; [ -z "$xvfb" ] || kill $xvfb 2>/dev/null || true' EXIT
-[ -d "$WINEPREFIX/drive_c" ] || wineboot -i >/dev/null 2>&1
+[ -d "$WINEPREFIX/drive_c" ] || wine wineboot -i >/dev/null 2>&1
 "$@"
