@@ -15,6 +15,8 @@ for tool in wine wineserver; do
 done
 export PATH=$win/wine/bin:$PATH LD_LIBRARY_PATH=$root/usr/lib/i386-linux-gnu:$root/lib/i386-linux-gnu
 export WINEPREFIX=$win/wine/prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+# The Windows Qt picks its own platform; the Linux tests' offscreen one is not in the folder.
+unset QT_QPA_PLATFORM
 # No Mono, Gecko or desktop menu entries from a prefix that only runs camdesk.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 xvfb=
