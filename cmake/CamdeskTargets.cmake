@@ -11,6 +11,11 @@ function(camdesk_warnings target)
         endif()
     else()
         target_compile_options(${target} PRIVATE -Wall -Wextra)
+        if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+            # MinGW's GCC 12 takes the buffer of a detached QByteArray for Qt's 16-byte shared null and flags
+            # every write into it.
+            target_compile_options(${target} PRIVATE -Wno-stringop-overflow)
+        endif()
         if(CAMDESK_WERROR)
             target_compile_options(${target} PRIVATE -Werror)
         endif()
@@ -75,6 +80,10 @@ function(camdesk_library name)
         RUNTIME_OUTPUT_DIRECTORY ${CAMDESK_OUTPUT_DIR}
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR})
+    if(WIN32)
+        # LensFeed.dll, not MinGW's libLensFeed.dll: the names Windows programs expect.
+        set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "")
+    endif()
     camdesk_warnings(${name})
     if(ARG_EXPORTED_CLASSES AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
         set(patterns)

@@ -212,7 +212,9 @@ void MainWindow::initWidget()
     fileMenu->addAction(m_actionClose);
     QMenu* toolsMenu = menuBar()->addMenu(tr("Tools"));
     toolsMenu->addAction(m_actionLayouts);
+#if CAMDESK_WITH_CHARTS
     toolsMenu->addAction(m_actionExplorer);
+#endif
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
     helpMenu->addAction(m_actionManual);
 
@@ -283,7 +285,9 @@ void MainWindow::initConnection()
     connect(m_actionRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
     connect(m_actionOpenRecording, &QAction::triggered, this, &MainWindow::chooseRecording);
     connect(m_actionLayouts, &QAction::triggered, this, [this] { LayoutsDialog(this).exec(); });
+#if CAMDESK_WITH_CHARTS
     connect(m_actionExplorer, &QAction::triggered, this, &MainWindow::showExplorer);
+#endif
 
     connect(m_junction, &Junction::opened, this, &MainWindow::sltJunctionOpened);
     connect(m_junction, &Junction::closed, this, &MainWindow::sltJunctionClosed);
@@ -680,19 +684,23 @@ BlockExplorer* MainWindow::explorer() const
 
 void MainWindow::showExplorer()
 {
+#if CAMDESK_WITH_CHARTS
     if (!m_explorer)
         m_explorer = new BlockExplorer(this);
     followActivePane();
     m_explorer->show();
     m_explorer->raise();
     m_explorer->activateWindow();
+#endif
 }
 
 // The pane the user works in, not the active one: the MDI area has none while the explorer has the focus.
 void MainWindow::followActivePane()
 {
+#if CAMDESK_WITH_CHARTS
     if (m_explorer && m_mdiArea->currentSubWindow() != m_explorer->followed())
         m_explorer->follow(m_mdiArea->currentSubWindow());
+#endif
 }
 
 namespace {
