@@ -512,8 +512,8 @@
         <translation>旋转：%1</translation>
     </message>
     <message>
-        <source>Held scale: %1 to %2</source>
-        <translation>锁定的色标：%1 至 %2</translation>
+        <source>Held scale: %1 to %2, from %3</source>
+        <translation>锁定的色标：%1 至 %2，来自 %3</translation>
     </message>
     <message>
         <source>Held level window: %1 to %2</source>

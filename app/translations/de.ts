@@ -512,8 +512,8 @@
         <translation>Drehung: %1</translation>
     </message>
     <message>
-        <source>Held scale: %1 to %2</source>
-        <translation>Festgehaltene Skala: %1 bis %2</translation>
+        <source>Held scale: %1 to %2, from %3</source>
+        <translation>Festgehaltene Skala: %1 bis %2, aus %3</translation>
     </message>
     <message>
         <source>Held level window: %1 to %2</source>

@@ -512,8 +512,8 @@
         <translation>Rotación: %1</translation>
     </message>
     <message>
-        <source>Held scale: %1 to %2</source>
-        <translation>Escala fija: %1 a %2</translation>
+        <source>Held scale: %1 to %2, from %3</source>
+        <translation>Escala fija: %1 a %2, de %3</translation>
     </message>
     <message>
         <source>Held level window: %1 to %2</source>

@@ -512,8 +512,8 @@
         <translation>Rotation&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Held scale: %1 to %2</source>
-        <translation>Échelle figée&#xa0;: %1 à %2</translation>
+        <source>Held scale: %1 to %2, from %3</source>
+        <translation>Échelle figée&#xa0;: %1 à %2, d’après %3</translation>
     </message>
     <message>
         <source>Held level window: %1 to %2</source>

@@ -512,8 +512,8 @@
         <translation>Rotazione: %1</translation>
     </message>
     <message>
-        <source>Held scale: %1 to %2</source>
-        <translation>Scala bloccata: da %1 a %2</translation>
+        <source>Held scale: %1 to %2, from %3</source>
+        <translation>Scala bloccata: da %1 a %2, da %3</translation>
     </message>
     <message>
         <source>Held level window: %1 to %2</source>

@@ -512,8 +512,8 @@
         <translation>回転：%1</translation>
     </message>
     <message>
-        <source>Held scale: %1 to %2</source>
-        <translation>固定したスケール：%1 ～ %2</translation>
+        <source>Held scale: %1 to %2, from %3</source>
+        <translation>固定したスケール：%1 ～ %2（%3）</translation>
     </message>
     <message>
         <source>Held level window: %1 to %2</source>

@@ -512,8 +512,8 @@
         <translation>Поворот: %1</translation>
     </message>
     <message>
-        <source>Held scale: %1 to %2</source>
-        <translation>Зафиксированная шкала: от %1 до %2</translation>
+        <source>Held scale: %1 to %2, from %3</source>
+        <translation>Зафиксированная шкала: от %1 до %2, по %3</translation>
     </message>
     <message>
         <source>Held level window: %1 to %2</source>

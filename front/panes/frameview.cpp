@@ -142,6 +142,7 @@ public:
     bool histogram = false;
     bool hold = false;
     bool holdCelsius = false;
+    QString heldLayout; // a °C range holds for the frames of the layout it was taken from, and no others
     double heldLow = 0;
     double heldHigh = 255;
 
@@ -166,6 +167,10 @@ public:
     }
     QString tenthsText(double tenths) const { return temperatureText(tenths / 10.0); }
     bool celsiusKnown() const { return !damaged && temperatures.isKnown(); }
+    bool heldCelsiusApplies() const
+    {
+        return hold && holdCelsius && celsiusKnown() && temperatures.layout == heldLayout;
+    }
 
     QPoint toCamera(const QPointF& shown) const
     {
@@ -522,7 +527,7 @@ void FrameView::Private::showReadings()
     shownReadings = now;
 
     // The scale's ends: the held range, the frame's own, or only which end is hot.
-    if (hold && holdCelsius)
+    if (heldCelsiusApplies())
         bar->setLabels(temperatureText(heldHigh), temperatureText(heldLow));
     else if (celsiusKnown() && !hold)
         bar->setLabels(temperatureText(temperatures.highC), temperatureText(temperatures.lowC));
@@ -535,7 +540,8 @@ LevelMapping::Table FrameView::Private::mapping() const
     if (!hold)
         return LevelMapping::identity();
     if (holdCelsius)
-        return celsiusKnown() ? LevelMapping::heldCelsius(temperatures, heldLow, heldHigh) : LevelMapping::identity();
+        return heldCelsiusApplies() ? LevelMapping::heldCelsius(temperatures, heldLow, heldHigh)
+                                    : LevelMapping::identity();
     return LevelMapping::window(int(heldLow), int(heldHigh));
 }
 
@@ -658,7 +664,7 @@ void FrameView::Private::measure()
         if (hold && !holdCelsius) {
             lo = heldLow;
             hi = heldHigh;
-        } else if (hold && celsius && temperatures.highC > temperatures.lowC) {
+        } else if (heldCelsiusApplies() && temperatures.highC > temperatures.lowC) {
             const double span = temperatures.highC - temperatures.lowC;
             lo = qBound(0.0, (heldLow - temperatures.lowC) * 255 / span, 255.0);
             hi = qBound(0.0, (heldHigh - temperatures.lowC) * 255 / span, 255.0);
@@ -710,10 +716,9 @@ void FrameView::Private::updateHeldControls()
     spnHeldLow->setValue(heldLow);
     spnHeldHigh->setValue(heldHigh);
     lblHeld->setVisible(hold);
-    lblHeld->setText(
-        holdCelsius ? FrameView::tr("Held scale, from %1:")
-                          .arg(temperatures.layout.isEmpty() ? FrameView::tr("the layout held") : temperatures.layout)
-                    : FrameView::tr("Held level window (drag the handles on the colour scale):"));
+    lblHeld->setText(holdCelsius ? FrameView::tr("Held scale, from %1:")
+                                       .arg(heldLayout.isEmpty() ? FrameView::tr("the layout held") : heldLayout)
+                                 : FrameView::tr("Held level window (drag the handles on the colour scale):"));
     const QSignalBlocker b(btnHold);
     btnHold->setChecked(hold);
 }
@@ -748,7 +753,7 @@ void FrameView::Private::save() const
     s.setValue(QStringLiteral("holdCelsius"), holdCelsius);
     s.setValue(QStringLiteral("heldLow"), heldLow);
     s.setValue(QStringLiteral("heldHigh"), heldHigh);
-    s.setValue(QStringLiteral("heldLayout"), holdCelsius ? temperatures.layout : QString());
+    s.setValue(QStringLiteral("heldLayout"), holdCelsius ? heldLayout : QString());
     s.setValue(QStringLiteral("spots"), pointsText(spots));
     QVector<QPoint> corners;
     for (const QRect& r : boxes)
@@ -769,6 +774,10 @@ void FrameView::Private::restore()
     smooth = s.value(QStringLiteral("smooth")).toBool();
     histogram = s.value(QStringLiteral("histogram")).toBool();
     holdCelsius = s.value(QStringLiteral("holdCelsius")).toBool();
+    heldLayout = s.value(QStringLiteral("heldLayout")).toString();
+    // A °C range without the layout it came from holds for nothing.
+    if (holdCelsius && heldLayout.isEmpty())
+        holdCelsius = false;
     hold = s.value(QStringLiteral("hold")).toBool();
     heldLow = s.value(QStringLiteral("heldLow"), 0.0).toDouble();
     heldHigh = s.value(QStringLiteral("heldHigh"), 255.0).toDouble();
@@ -1075,6 +1084,7 @@ void FrameView::setHoldScale(bool hold)
         d->holdCelsius = d->celsiusKnown();
         d->heldLow = d->holdCelsius ? d->temperatures.lowC : 0;
         d->heldHigh = d->holdCelsius ? d->temperatures.highC : 255;
+        d->heldLayout = d->holdCelsius ? d->temperatures.layout : QString();
         if (!(d->heldHigh > d->heldLow)) {
             d->holdCelsius = false;
             d->heldLow = 0;
@@ -1143,10 +1153,12 @@ QImage FrameView::annotatedImage() const
     text << tr("Layout: %1").arg(d->lblLayout->text());
     text << tr("Max: %1   Min: %2   Centre: %3").arg(d->lblMax->text(), d->lblMin->text(), d->lblCentre->text());
     text << tr("Turned: %1").arg(d->orientation.text());
-    if (d->hold)
-        text << (d->holdCelsius
-                     ? tr("Held scale: %1 to %2").arg(d->temperatureText(d->heldLow), d->temperatureText(d->heldHigh))
-                     : tr("Held level window: %1 to %2").arg(d->heldLow).arg(d->heldHigh));
+    // A held °C range is named only with the frames it holds for, and with their layout.
+    if (d->heldCelsiusApplies())
+        text << tr("Held scale: %1 to %2, from %3")
+                    .arg(d->temperatureText(d->heldLow), d->temperatureText(d->heldHigh), d->heldLayout);
+    else if (d->hold && !d->holdCelsius)
+        text << tr("Held level window: %1 to %2").arg(d->heldLow).arg(d->heldHigh);
     text << d->lblMeasures->text().split(QLatin1Char('\n'));
     const QFontMetrics metrics(font());
     const int lineHeight = metrics.lineSpacing();

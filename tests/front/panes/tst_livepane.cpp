@@ -879,6 +879,15 @@ void TestLivePane::heldScale()
     QCOMPARE(bar->topLabel(), QStringLiteral("25.5 °C"));
     QCOMPARE(show(50, 50), first);
     QCOMPARE(bar->topLabel(), QStringLiteral("25.5 °C"));
+    // A frame without temperatures gets the camera's colours and no °C, though the hold stays for the next.
+    Frame bare;
+    bare.sealed = false;
+    std::vector<char> unproven = record(bare);
+    unproven[Km420Frame::PixelOffset] = char(50);
+    pane.setVideoExtendParam(unproven.data());
+    QCOMPARE(frame->pictureView()->image().pixel(0, 0), ColourBar::rgbOf565(palette[50]));
+    QCOMPARE(bar->topLabel(), QStringLiteral("hot"));
+    QCOMPARE(show(50, 50), first);
     frame->setHoldScale(false);
 
     Frame unsealed;
